@@ -1,0 +1,23 @@
+// Everything a calculation run works with: the editor, the settings, the program-wide state
+// and the platform services. Owned elsewhere; a context only refers to them.
+#pragma once
+
+#include "engine/calculation_state.h"
+#include "engine/clipboard.h"
+#include "engine/editor_buffer.h"
+#include "engine/status_sink.h"
+#include "engine/tick_source.h"
+#include "settings/calc_settings.h"
+
+namespace tabulex {
+
+struct CalcContext {
+  EditorBuffer& editor;
+  const CalcSettings& settings;
+  CalculationState& state;
+  StatusSink& status;
+  Clipboard& clipboard;
+  TickSource& ticks;
+};
+
+}  // namespace tabulex

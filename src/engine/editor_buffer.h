@@ -1,0 +1,32 @@
+// The calculation's view of the main editor: GBK bytes, lines separated by CR LF, 0-based
+// byte offsets. The caret is the selection start. Implementations keep a selection boundary
+// out of the middle of a two-byte character (it moves to the character's start) and clamp
+// offsets beyond the end of the text to the end.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tabulex {
+
+class EditorBuffer {
+ public:
+  virtual ~EditorBuffer() = default;
+
+  virtual std::size_t Length() const = 0;
+  virtual char ByteAt(std::size_t offset) const = 0;
+  // The bytes [start, start + length), cut at the end of the text.
+  virtual std::string Slice(std::size_t start, std::size_t length) const = 0;
+  std::string Text() const { return Slice(0, Length()); }
+
+  virtual std::size_t Caret() const = 0;
+  virtual std::size_t SelectionLength() const = 0;
+  virtual void Select(std::size_t start, std::size_t length) = 0;
+  void SetCaret(std::size_t offset) { Select(offset, 0); }
+  // Replaces the selection; the caret then stands after the inserted text.
+  virtual void ReplaceSelection(std::string_view text) = 0;
+  virtual void SetText(std::string_view text) = 0;
+};
+
+}  // namespace tabulex

@@ -1,0 +1,59 @@
+#include "engine/expression_text.h"
+
+#include "engine/gbk_chars.h"
+#include "engine/gbk_text.h"
+
+namespace tabulex {
+
+bool IsSpaceAt(std::string_view gbk, std::size_t offset) {
+  return gbk[offset] == ' ' ||
+         (GbkCharLength(gbk, offset) == 2 && gbk.substr(offset, 2) == gbk::kFullWidthSpace);
+}
+
+std::string RemoveSpaces(std::string_view gbk) {
+  std::string out;
+  out.reserve(gbk.size());
+  for (std::size_t i = 0; i < gbk.size();) {
+    const std::size_t length = GbkCharLength(gbk, i);
+    if (!IsSpaceAt(gbk, i))
+      out.append(gbk.substr(i, length));
+    i += length;
+  }
+  return out;
+}
+
+std::string PrepareExpressionText(std::string_view expression) {
+  std::string out;
+  out.reserve(expression.size() + 1);
+  for (std::size_t i = 0; i < expression.size();) {
+    const std::size_t length = GbkCharLength(expression, i);
+    if (IsSpaceAt(expression, i)) {
+      i += length;
+      continue;
+    }
+    if (length == 1) {
+      char c = expression[i];
+      if (c >= 'A' && c <= 'Z')
+        c = static_cast<char>(c - 'A' + 'a');
+      out += c;
+    } else {
+      const std::string_view ch = expression.substr(i, 2);
+      const auto lead = static_cast<unsigned char>(ch[0]);
+      const auto trail = static_cast<unsigned char>(ch[1]);
+      if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
+        out += static_cast<char>(trail - 0x80);
+      } else if (ch == gbk::kFullWidthTilde) {
+        out += '~';
+      } else if (ch == gbk::kWhiteStar || ch == gbk::kBlackStar) {
+        out += '*';
+      } else {
+        out.append(ch);
+      }
+    }
+    i += length;
+  }
+  out += ' ';
+  return out;
+}
+
+}  // namespace tabulex

@@ -1,0 +1,20 @@
+// Preparing the text of one expression before normalisation.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tabulex {
+
+// True for the characters the calculation treats as spaces: ASCII and the full-width space.
+bool IsSpaceAt(std::string_view gbk, std::size_t offset);
+
+// The text without its ASCII and full-width spaces.
+std::string RemoveSpaces(std::string_view gbk);
+
+// ExpressionText: spaces removed, A-Z lowered, the sentinel space appended, then full-width
+// ASCII forms (and the full-width tilde and the star signs) turned into ASCII. Lowering comes
+// first, so a full-width capital letter ends up as an ASCII capital.
+std::string PrepareExpressionText(std::string_view expression);
+
+}  // namespace tabulex

@@ -1,0 +1,23 @@
+// ExpressionTokenizer: cuts NormalisedText into the TokenList the evaluation reads. Numbers
+// (with "." and the fraction separator "/"), operators, brackets, commas, function names and
+// the constants pi and e; implicit multiplications before "(" and after ")" are inserted here.
+// The list always ends with the end marker " ".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/outcome.h"
+
+namespace tabulex {
+
+using TokenList = std::vector<std::string>;
+
+inline constexpr std::string_view kEndMarker = " ";
+inline constexpr std::string_view kPiText = "3.1415926535897932384";
+inline constexpr std::string_view kEText = "2.718281828459045";
+
+Outcome<TokenList> ExpressionTokenizer(std::string_view normalisedText);
+
+}  // namespace tabulex

@@ -1,0 +1,45 @@
+// GBK text helpers. The engine and the editor logic count everything in GBK bytes, so texts
+// are std::string holding GBK; conversion to and from UTF-8 happens only at the edges
+// (widgets, terminal, clipboard) through these functions.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tabulex {
+
+// True for a byte that starts a two-byte GBK character.
+inline bool IsGbkLeadByte(unsigned char byte) {
+  return byte >= 0x81 && byte <= 0xFE;
+}
+
+// True for a byte that can end a two-byte GBK character.
+inline bool IsGbkTrailByte(unsigned char byte) {
+  return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+}
+
+// Length in bytes of the character that starts at offset: 2 for a lead byte followed by a
+// trail byte, else 1. Walking a text with it never splits a two-byte character, and a stray
+// lead byte never swallows a line break.
+inline std::size_t GbkCharLength(std::string_view text, std::size_t offset) {
+  return offset + 1 < text.size() && IsGbkLeadByte(static_cast<unsigned char>(text[offset])) &&
+                 IsGbkTrailByte(static_cast<unsigned char>(text[offset + 1]))
+             ? 2
+             : 1;
+}
+
+// UTF-8 to GBK. Only characters whose GBK form is ASCII or exactly two bytes may enter a
+// document; anything else (emoji, characters outside GBK, the euro sign, invalid UTF-8)
+// becomes "?", so a round trip never loses or mangles a character.
+std::string Utf8ToGbk(std::string_view utf8);
+
+// GBK to UTF-8. A byte sequence that is not a GBK character becomes "?".
+std::string GbkToUtf8(std::string_view gbk);
+
+// Start of the character that contains offset, for a text whose lines begin at line starts
+// (an LF byte never occurs inside a two-byte character, so walking from the line start is
+// enough). An offset inside a two-byte character moves back to the character's start.
+std::size_t GbkCharStart(std::string_view text, std::size_t offset);
+
+}  // namespace tabulex
