@@ -21,8 +21,7 @@ void CalcHarness::Load(std::string_view utf8WithCaret) {
 std::string CalcHarness::Shown() const {
   const std::string& text = buffer.text();
   const std::size_t caret = buffer.Caret();
-  return GbkToUtf8(text.substr(0, caret)) + std::string(kCaretMark) +
-         GbkToUtf8(text.substr(caret));
+  return GbkToUtf8(text.substr(0, caret)) + std::string(kCaretMark) + GbkToUtf8(text.substr(caret));
 }
 
 std::string CalcHarness::LastStatus() const {
