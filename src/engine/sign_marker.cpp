@@ -14,7 +14,9 @@ bool TakesPrefixSignAfter(const std::string& token) {
     if (token == op)
       return true;
   }
-  return !token.empty() && token.back() >= 'a' && token.back() <= 'z';
+  // The binary literal "0b" ends in a letter too, but it is a number: 0b+1 is 1.
+  return !token.empty() && token.back() >= 'a' && token.back() <= 'z' &&
+         !(token[0] >= '0' && token[0] <= '9');
 }
 
 }  // namespace

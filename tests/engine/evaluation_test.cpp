@@ -101,6 +101,7 @@ TEST(PostfixEvaluator, BindsByPrecedenceAndKeepsThirteenDigitsBetweenSteps) {
       {"pi", "3.1415926535897932384"},
       {"0b101", "5"},
       {"0b", "0"},
+      {"0b+1", "1"},
       {".5+1", "1.5"},
   });
 }
