@@ -24,8 +24,7 @@ class NullClipboard final : public tabulex::Clipboard {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size < 4)
-    return 0;
+  if (size < 4) return 0;
   tabulex::CalcSettings settings;
   settings.spaceSeparates = data[0] & 1;
   settings.decimalRounding = data[0] & 2;

@@ -44,8 +44,7 @@ class NoClipboard final : public Clipboard {
 std::string WithCrLf(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-      out += '\r';
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
     out += text[i];
   }
   return out;
@@ -83,8 +82,7 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::ostream& out,
     out << GbkToUtf8(state.lastResult) << "\n";
     return 0;
   }
-  if (!status.text().empty())
-    err << GbkToUtf8(status.text()) << "\n";
+  if (!status.text().empty()) err << GbkToUtf8(status.text()) << "\n";
   return 1;
 }
 

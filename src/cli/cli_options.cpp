@@ -22,8 +22,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
         value = arg.substr(longName.size() + 1);
         return true;
       }
-      if (i + 1 >= arguments.size())
-        return false;
+      if (i + 1 >= arguments.size()) return false;
       value = arguments[++i];
       return true;
     };
@@ -43,8 +42,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
       haveExpression = true;
     } else if (arg == "--set" || arg.starts_with("--set=")) {
       std::string assignment;
-      if (!valueOf("--set", assignment))
-        return UsageError("option '--set' requires FIELD=VALUE");
+      if (!valueOf("--set", assignment)) return UsageError("option '--set' requires FIELD=VALUE");
       const std::size_t equals = assignment.find('=');
       if (equals == std::string::npos) {
         return UsageError("'" + assignment + "' is not of the form FIELD=VALUE");
@@ -59,8 +57,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
       return UsageError("unexpected argument '" + arg + "'");
     }
   }
-  if (!haveExpression)
-    return UsageError("no expression given (use -e EXPR)");
+  if (!haveExpression) return UsageError("no expression given (use -e EXPR)");
   return CliParse{options, {}};
 }
 

@@ -25,8 +25,7 @@ std::optional<Failure> BracketChecker::CheckBracket(char typed) {
     default:
       return std::nullopt;
   }
-  if (m_bracketStack.empty() || m_bracketStack.back() != opener)
-    return ExpressionError(message);
+  if (m_bracketStack.empty() || m_bracketStack.back() != opener) return ExpressionError(message);
   m_bracketStack.pop_back();
   return std::nullopt;
 }
@@ -57,12 +56,9 @@ void BracketChecker::CountBracket(char typed) {
 }
 
 std::optional<Failure> BracketChecker::CheckBracketTotals() const {
-  if (m_round > 0)
-    return ExpressionError("错误，公式缺少右括号！");
-  if (m_square > 0)
-    return ExpressionError("错误，公式缺少右中括号！");
-  if (m_curly > 0)
-    return ExpressionError("错误，公式缺少右大括号！");
+  if (m_round > 0) return ExpressionError("错误，公式缺少右括号！");
+  if (m_square > 0) return ExpressionError("错误，公式缺少右中括号！");
+  if (m_curly > 0) return ExpressionError("错误，公式缺少右大括号！");
   return std::nullopt;
 }
 

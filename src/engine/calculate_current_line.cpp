@@ -11,19 +11,16 @@ void CalculateCurrentLine(const CalcContext& context) {
   const CalcSettings& settings = context.settings;
   const std::uint64_t t0 = context.ticks.NowMilliseconds();
   state.conversionStep = 0;
-  if (!LineCalculator(context).Run())
-    return;
+  if (!LineCalculator(context).Run()) return;
 
   if (state.resultWritten) {
     auto pasteResult = [&] {
-      if (!settings.newLinePasteResult)
-        return;
+      if (!settings.newLinePasteResult) return;
       context.editor.ReplaceSelection("\r\n");
       context.editor.ReplaceSelection(state.lastResult);
     };
     auto newLine = [&] {
-      if (settings.newLineAfterCalc)
-        context.editor.ReplaceSelection("\r\n");
+      if (settings.newLineAfterCalc) context.editor.ReplaceSelection("\r\n");
     };
     // Enter calculates with the paste option first; Ctrl+Enter with the new line first.
     if (settings.enterInsertsNewLine) {

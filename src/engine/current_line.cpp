@@ -13,8 +13,7 @@ bool IsCrLfAt(const EditorBuffer& editor, std::size_t offset) {
 // Offset just after the last CR LF that ends before limit, or 0.
 std::size_t AfterLastCrLfBefore(const EditorBuffer& editor, std::size_t limit) {
   for (std::size_t lf = limit; lf-- > 1;) {
-    if (editor.ByteAt(lf) == '\n' && editor.ByteAt(lf - 1) == '\r')
-      return lf + 1;
+    if (editor.ByteAt(lf) == '\n' && editor.ByteAt(lf - 1) == '\r') return lf + 1;
   }
   return 0;
 }
@@ -31,8 +30,7 @@ CurrentLine FindCurrentLine(const EditorBuffer& editor, std::size_t caret) {
       break;
     }
   }
-  if (length == 0)
-    return line;
+  if (length == 0) return line;
 
   // The first caret + 1 bytes decide the line: when they end with CR LF, it is the line that
   // CR LF ends; otherwise the line that begins after their last CR LF.
@@ -44,8 +42,7 @@ CurrentLine FindCurrentLine(const EditorBuffer& editor, std::size_t caret) {
   } else {
     line.begin = AfterLastCrLfBefore(editor, prefix);
     end = line.begin;
-    while (end < length && !IsCrLfAt(editor, end))
-      ++end;
+    while (end < length && !IsCrLfAt(editor, end)) ++end;
   }
   line.text = editor.Slice(line.begin, end - line.begin);
   return line;

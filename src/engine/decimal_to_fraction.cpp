@@ -12,8 +12,7 @@ namespace tabulex {
 std::string DecimalToFractionText(std::string_view text, FractionForm form,
                                   const CalcSettings& settings) {
   const double v = TextToNumber(text);
-  if (!std::isfinite(v))
-    return FormatDecimalResult(text, settings);
+  if (!std::isfinite(v)) return FormatDecimalResult(text, settings);
   const double a = std::fabs(v);
   const std::string sign = v < -kEngineTolerance ? "-" : "";
   const double whole = std::trunc(a);
@@ -23,8 +22,7 @@ std::string DecimalToFractionText(std::string_view text, FractionForm form,
     return FormatDecimalResult(text, settings);
   }
   const auto found = SteppingFractionSearch(f);
-  if (!found)
-    return FormatDecimalResult(text, settings);
+  if (!found) return FormatDecimalResult(text, settings);
 
   const auto w = static_cast<std::int64_t>(whole);
   const std::int64_t n = found->numerator;
@@ -32,15 +30,13 @@ std::string DecimalToFractionText(std::string_view text, FractionForm form,
   const std::string separator(gbk::kFractionSeparator);
   if (form == FractionForm::Improper) {
     const std::int64_t improper = d * w + n;
-    if (DecimalDigits(improper) + DecimalDigits(d) >= 9)
-      return FormatDecimalResult(text, settings);
+    if (DecimalDigits(improper) + DecimalDigits(d) >= 9) return FormatDecimalResult(text, settings);
     return sign + std::to_string(improper) + separator + std::to_string(d);
   }
   if (DecimalDigits(w) + DecimalDigits(n) + DecimalDigits(d) >= 7) {
     return FormatDecimalResult(text, settings);
   }
-  if (w == 0)
-    return sign + std::to_string(n) + separator + std::to_string(d);
+  if (w == 0) return sign + std::to_string(n) + separator + std::to_string(d);
   return sign + std::to_string(w) + separator + std::to_string(n) + separator + std::to_string(d);
 }
 

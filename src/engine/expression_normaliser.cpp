@@ -44,8 +44,7 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
     const char ch = static_cast<char>(byte);
     // A number running into a name multiplies it: 5sin2, 2pi, 3e. Never before "b", so that
     // a binary literal 0b1 stays whole.
-    if (ch >= 'a' && ch <= 'z' && ch != 'b' && EndsWithNumberByte(out))
-      out += '*';
+    if (ch >= 'a' && ch <= 'z' && ch != 'b' && EndsWithNumberByte(out)) out += '*';
     switch (ch) {
       case '[':
       case '{':
@@ -56,12 +55,10 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
         out += ')';
         break;
       case ',':
-        if (thousandsSeparator == 0 || thousandsSeparator == 1)
-          out += ',';
+        if (thousandsSeparator == 0 || thousandsSeparator == 1) out += ',';
         break;
       case ';':
-        if (thousandsSeparator == 0 || thousandsSeparator == 2)
-          out += ',';
+        if (thousandsSeparator == 0 || thousandsSeparator == 2) out += ',';
         break;
       case '/':
         out += '@';
@@ -70,13 +67,11 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
         out += ch;
         break;
     }
-    if (auto failure = brackets.CheckBracket(ch))
-      return *failure;
+    if (auto failure = brackets.CheckBracket(ch)) return *failure;
     brackets.CountBracket(ch);
     ++i;
   }
-  if (auto failure = brackets.CheckBracketTotals())
-    return *failure;
+  if (auto failure = brackets.CheckBracketTotals()) return *failure;
   return out;
 }
 

@@ -15,8 +15,7 @@ std::string RemoveSpaces(std::string_view gbk) {
   out.reserve(gbk.size());
   for (std::size_t i = 0; i < gbk.size();) {
     const std::size_t length = GbkCharLength(gbk, i);
-    if (!IsSpaceAt(gbk, i))
-      out.append(gbk.substr(i, length));
+    if (!IsSpaceAt(gbk, i)) out.append(gbk.substr(i, length));
     i += length;
   }
   return out;
@@ -33,8 +32,7 @@ std::string PrepareExpressionText(std::string_view expression) {
     }
     if (length == 1) {
       char c = expression[i];
-      if (c >= 'A' && c <= 'Z')
-        c = static_cast<char>(c - 'A' + 'a');
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
       out += c;
     } else {
       const std::string_view ch = expression.substr(i, 2);

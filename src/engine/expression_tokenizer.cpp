@@ -43,8 +43,7 @@ class Tokenizer {
 
   Outcome<TokenList> Run() {
     while (m_i < m_text.size() && m_text[m_i] != ' ') {
-      if (auto failure = Step())
-        return *failure;
+      if (auto failure = Step()) return *failure;
     }
     m_tokens.emplace_back(kEndMarker);
     return std::move(m_tokens);
@@ -72,17 +71,14 @@ class Tokenizer {
 
     // A binary literal: "0b" where a number starts, then binary digits; one number token.
     if (m_number.empty() && Rest().starts_with("0b")) {
-      if (!NumberMayStartHere())
-        return ExpressionError("缺少必要的运算符！");
+      if (!NumberMayStartHere()) return ExpressionError("缺少必要的运算符！");
       std::size_t end = m_i + 2;
-      while (At(end) == '0' || At(end) == '1')
-        ++end;
+      while (At(end) == '0' || At(end) == '1') ++end;
       m_tokens.emplace_back(m_text.substr(m_i, end - m_i));
       m_i = end;
       return std::nullopt;
     }
-    if (IsNumberByte(c))
-      return NumberByte(c);
+    if (IsNumberByte(c)) return NumberByte(c);
     if (c == '+' || c == '-' || c == '*' || c == '@' || c == '(' || c == ')') {
       return OperatorOrBracket(c);
     }
@@ -93,17 +89,14 @@ class Tokenizer {
       return std::nullopt;
     }
     if (Rest().starts_with("pi")) {
-      if (IsLetter(After(2)))
-        return ExpressionError("缺少必要的运算符！");
+      if (IsLetter(After(2))) return ExpressionError("缺少必要的运算符！");
       m_tokens.emplace_back(kPiText);
       m_i += 2;
       return std::nullopt;
     }
     if (c == 'e') {
-      if (IsLetter(After()))
-        return ExpressionError("缺少必要的运算符！");
-      if (Before() == ')')
-        m_tokens.emplace_back("*");
+      if (IsLetter(After())) return ExpressionError("缺少必要的运算符！");
+      if (Before() == ')') m_tokens.emplace_back("*");
       m_tokens.emplace_back(kEText);
       ++m_i;
       return std::nullopt;
@@ -137,16 +130,13 @@ class Tokenizer {
   }
 
   std::optional<Failure> NumberByte(char c) {
-    if (!NumberMayStartHere())
-      return ExpressionError("缺少必要的运算符！");
-    if (c == '.')
-      ++m_decimalPoints;
+    if (!NumberMayStartHere()) return ExpressionError("缺少必要的运算符！");
+    if (c == '.') ++m_decimalPoints;
     m_number += c;
     if (!IsNumberByte(After())) {
       m_tokens.push_back(std::move(m_number));
       m_number.clear();
-      if (m_decimalPoints > 1)
-        return ExpressionError("单个操作数中小数点不能多于1个！");
+      if (m_decimalPoints > 1) return ExpressionError("单个操作数中小数点不能多于1个！");
       m_decimalPoints = 0;
     }
     ++m_i;

@@ -15,8 +15,7 @@ bool IsWrittenResult(const std::string& text) {
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = GbkCharLength(text, i);
     if (length == 2) {
-      if (text.substr(i, 2) != gbk::kFractionSeparator)
-        return false;
+      if (text.substr(i, 2) != gbk::kFractionSeparator) return false;
     } else {
       const char c = text[i];
       if (!((c >= '0' && c <= '9') || c == '.' || c == ',' || c == ';' || c == ' ' || c == '-')) {
@@ -33,16 +32,13 @@ bool IsWrittenResult(const std::string& text) {
 // segment of its own), is a typed number: removing "=" and the value would lose the value.
 bool StandsBehindExpression(const EditorBuffer& editor, std::size_t valueStart,
                             std::size_t lineBegin, bool spaceSeparates) {
-  if (valueStart == 0)
-    return false;
+  if (valueStart == 0) return false;
   if (valueStart >= 2 && editor.ByteAt(valueStart - 2) == '\r' &&
       editor.ByteAt(valueStart - 1) == '\n') {
     return false;
   }
-  if (spaceSeparates && editor.ByteAt(valueStart - 1) == ' ')
-    return false;
-  if (valueStart < lineBegin)
-    return false;
+  if (spaceSeparates && editor.ByteAt(valueStart - 1) == ' ') return false;
+  if (valueStart < lineBegin) return false;
   const std::string before = editor.Slice(lineBegin, valueStart - lineBegin);
   return !RemoveSpaces(before).empty();
 }
@@ -72,7 +68,11 @@ bool ConversionStepOne(const CalcContext& context, const std::string& expression
   }
   EditorBuffer& editor = context.editor;
   const std::size_t end = cut.insertPosition;
+  // The value must stand in the editor exactly as read: one typed with full-width digits or
+  // inner spaces is shorter in the expression than on the line, and cutting by its length
+  // would take the wrong bytes.
   if (end > editor.Length() || valueLength >= end ||
+      editor.Slice(end - valueLength, valueLength) != expressionText.substr(0, valueLength) ||
       !StandsBehindExpression(editor, end - valueLength, line.begin,
                               context.settings.spaceSeparates)) {
     return false;

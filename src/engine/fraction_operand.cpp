@@ -11,8 +11,7 @@ Outcome<FractionOperand> FractionOperandValue(std::string_view token, OperandSty
   double value = 0.0;
   if (pieces.size() == 3 || pieces.size() == 2) {
     const double denominator = TextToNumber(pieces.back());
-    if (IsNearZero(denominator))
-      return ExpressionError("输入的分数格式错误,分母不能为零！");
+    if (IsNearZero(denominator)) return ExpressionError("输入的分数格式错误,分母不能为零！");
     value = pieces.size() == 3 ? TextToNumber(pieces[0]) + TextToNumber(pieces[1]) / denominator
                                : TextToNumber(pieces[0]) / denominator;
   } else {

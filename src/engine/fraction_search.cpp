@@ -20,8 +20,7 @@ std::optional<FoundFraction> SteppingFractionSearch(double f) {
   std::int64_t d = 2;
   for (;;) {
     const double q = static_cast<double>(n) / static_cast<double>(d);
-    if (IsLess(std::fabs(q - f) * 1e12, 1.0))
-      return FoundFraction{n, d};
+    if (IsLess(std::fabs(q - f) * 1e12, 1.0)) return FoundFraction{n, d};
     const double gap = (f - q) * 1e12;
     if (IsLess(gap, 0.0)) {
       ++d;
@@ -30,8 +29,7 @@ std::optional<FoundFraction> SteppingFractionSearch(double f) {
     } else {
       return FoundFraction{n, d};
     }
-    if (DecimalDigits(n) + DecimalDigits(d) >= 9)
-      return std::nullopt;
+    if (DecimalDigits(n) + DecimalDigits(d) >= 9) return std::nullopt;
   }
 }
 

@@ -18,16 +18,14 @@ bool InDegrees(int angleUnit) {
 }
 
 Outcome<double> Checked(double r, const char* message) {
-  if (!std::isfinite(r))
-    return CalculationError(message);
+  if (!std::isfinite(r)) return CalculationError(message);
   return r;
 }
 
 // Arc sine as the calculator has always computed it, through atan; outside -1..1 (beyond
 // the tolerance) the value is out of the domain.
 std::optional<double> ArcSine(double x) {
-  if (x - (-1.0) < -kEngineTolerance || x - 1.0 > kEngineTolerance)
-    return std::nullopt;
+  if (x - (-1.0) < -kEngineTolerance || x - 1.0 > kEngineTolerance) return std::nullopt;
   return std::atan(x / std::sqrt(1 - x * x));
 }
 
@@ -56,8 +54,7 @@ bool IsOneArgumentFunction(std::string_view name) {
                                                 "atan", "sinh", "cosh", "tanh", "sqr",
                                                 "abs",  "int",  "exp",  "ln",   "lg"};
   for (std::string_view n : kNames) {
-    if (n == name)
-      return true;
+    if (n == name) return true;
   }
   return false;
 }
@@ -75,44 +72,29 @@ double IntegerPart(double x) {
 }
 
 Outcome<double> ApplyOneArgumentFunction(std::string_view name, double x, int angleUnit) {
-  if (name == "sin")
-    return Checked(std::sin(ToRadians(x, angleUnit)), "正弦运算错误或溢出！");
-  if (name == "cos")
-    return Checked(std::cos(ToRadians(x, angleUnit)), "余弦运算错误或溢出！");
-  if (name == "tan")
-    return Checked(std::tan(ToRadians(x, angleUnit)), "正切运算错误或溢出！");
+  if (name == "sin") return Checked(std::sin(ToRadians(x, angleUnit)), "正弦运算错误或溢出！");
+  if (name == "cos") return Checked(std::cos(ToRadians(x, angleUnit)), "余弦运算错误或溢出！");
+  if (name == "tan") return Checked(std::tan(ToRadians(x, angleUnit)), "正切运算错误或溢出！");
   if (name == "asin") {
     const auto r = ArcSine(x);
-    if (!r)
-      return CalculationError("正弦值只能在-1～1之间！");
+    if (!r) return CalculationError("正弦值只能在-1～1之间！");
     return Checked(FromRadians(*r, angleUnit), "反正弦运算错误或溢出！");
   }
   if (name == "acos") {
     const auto r = ArcSine(x);
-    if (!r)
-      return CalculationError("余弦值只能在-1～1之间！");
+    if (!r) return CalculationError("余弦值只能在-1～1之间！");
     return FromRadians(kPi / 2 - *r, angleUnit);
   }
-  if (name == "atan")
-    return FromRadians(std::atan(x), angleUnit);
-  if (name == "sinh")
-    return Checked(HalfDifference(x), "sinh函数运算错误！");
-  if (name == "cosh")
-    return Checked(HalfSum(x), "cosh函数运算错误！");
-  if (name == "tanh")
-    return Checked(HalfDifference(x) / HalfSum(x), "tanh函数运算错误！");
-  if (name == "sqr")
-    return Checked(std::sqrt(x), "平方根运算错误或溢出！");
-  if (name == "abs")
-    return std::fabs(x);
-  if (name == "int")
-    return IntegerPart(x);
-  if (name == "exp")
-    return std::exp(x);
-  if (name == "ln")
-    return std::log(x);
-  if (name == "lg")
-    return std::log(x) / std::log(10.0);
+  if (name == "atan") return FromRadians(std::atan(x), angleUnit);
+  if (name == "sinh") return Checked(HalfDifference(x), "sinh函数运算错误！");
+  if (name == "cosh") return Checked(HalfSum(x), "cosh函数运算错误！");
+  if (name == "tanh") return Checked(HalfDifference(x) / HalfSum(x), "tanh函数运算错误！");
+  if (name == "sqr") return Checked(std::sqrt(x), "平方根运算错误或溢出！");
+  if (name == "abs") return std::fabs(x);
+  if (name == "int") return IntegerPart(x);
+  if (name == "exp") return std::exp(x);
+  if (name == "ln") return std::log(x);
+  if (name == "lg") return std::log(x) / std::log(10.0);
   return CalculationError("错误的运算符！");
 }
 
@@ -120,8 +102,7 @@ Outcome<std::string> ApplyListFunction(std::string_view name,
                                        const std::vector<std::string>& arguments) {
   const std::size_t m = arguments.size();
   if (name == "log") {
-    if (m != 2)
-      return ListFunctionError(name, "函数参数数量必须为2！");
+    if (m != 2) return ListFunctionError(name, "函数参数数量必须为2！");
     return NumberToText(std::log(TextToNumber(arguments[1])) /
                         std::log(TextToNumber(arguments[0])));
   }
@@ -136,21 +117,17 @@ Outcome<std::string> ApplyListFunction(std::string_view name,
     return arguments[static_cast<std::size_t>(std::trunc(k + 1)) - 1];
   }
   if (name == "tjfx") {
-    if (m < 2)
-      return ListFunctionError(name, "函数参数数量必须大于等于2！");
+    if (m < 2) return ListFunctionError(name, "函数参数数量必须大于等于2！");
     const double k = std::trunc(TextToNumber(arguments[0]));
-    if (!(k >= 1 && k <= 9))
-      return ListFunctionError(name, "函数的定义参数超出范围！");
+    if (!(k >= 1 && k <= 9)) return ListFunctionError(name, "函数的定义参数超出范围！");
     std::vector<double> values;
     values.reserve(m - 1);
-    for (std::size_t i = 1; i < m; ++i)
-      values.push_back(TextToNumber(arguments[i]));
+    for (std::size_t i = 1; i < m; ++i) values.push_back(TextToNumber(arguments[i]));
     return NumberToText(SampleStatistics(values, static_cast<SampleMeasure>(static_cast<int>(k))));
   }
   std::vector<double> values;
   values.reserve(m);
-  for (const std::string& a : arguments)
-    values.push_back(TextToNumber(a));
+  for (const std::string& a : arguments) values.push_back(TextToNumber(a));
   const SampleMeasure measure = name == "max"   ? SampleMeasure::Maximum
                                 : name == "min" ? SampleMeasure::Minimum
                                                 : SampleMeasure::Sum;

@@ -13,16 +13,14 @@ class Converter {
  public:
   Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
   ~Converter() {
-    if (m_cd != reinterpret_cast<iconv_t>(-1))
-      iconv_close(m_cd);
+    if (m_cd != reinterpret_cast<iconv_t>(-1)) iconv_close(m_cd);
   }
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
   // Converts one complete character; returns false when it has no form in the target.
   bool ConvertOne(std::string_view in, std::string& out) {
-    if (m_cd == reinterpret_cast<iconv_t>(-1))
-      return false;
+    if (m_cd == reinterpret_cast<iconv_t>(-1)) return false;
     iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
     char buffer[16];
     char* inPtr = const_cast<char*>(in.data());
@@ -66,16 +64,13 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset) {
   } else {
     return 0;
   }
-  if (offset + length > text.size())
-    return 0;
+  if (offset + length > text.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(text[offset + k]);
-    if ((next & 0xC0) != 0x80)
-      return 0;
+    if ((next & 0xC0) != 0x80) return 0;
     code = (code << 6) | (next & 0x3F);
   }
-  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-    return 0;
+  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return length;
 }
 
@@ -127,16 +122,13 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::size_t GbkCharStart(std::string_view text, std::size_t offset) {
-  if (offset >= text.size())
-    return text.size();
-  if (offset == 0)
-    return 0;
+  if (offset >= text.size()) return text.size();
+  if (offset == 0) return 0;
   const std::size_t lastLf = text.rfind('\n', offset - 1);
   std::size_t position = lastLf == std::string_view::npos ? 0 : lastLf + 1;
   while (position < offset) {
     const std::size_t next = position + GbkCharLength(text, position);
-    if (next > offset)
-      return position;
+    if (next > offset) return position;
     position = next;
   }
   return offset;

@@ -16,11 +16,9 @@ std::string CutExpression(const std::string& lineText) {
   std::string expression = lineText;
   if (lineText.size() >= 2) {
     const std::size_t equals = lineText.rfind('=', lineText.size() - 2);
-    if (equals != std::string::npos)
-      expression = lineText.substr(equals + 1);
+    if (equals != std::string::npos) expression = lineText.substr(equals + 1);
   }
-  if (expression == "=")
-    expression.clear();
+  if (expression == "=") expression.clear();
   return expression;
 }
 
@@ -51,27 +49,21 @@ bool LineCalculator::Run() {
   const std::string expression = CutExpression(cut.lineText);
   const bool endsWithEquals = expression.find('=') != std::string::npos;
   const std::string expressionText = PrepareExpressionText(expression);
-  if (expressionText == " ")
-    return false;
+  if (expressionText == " ") return false;
 
-  if (state.conversionStep == 1)
-    return ConversionStepOne(m_context, expressionText, line, cut);
+  if (state.conversionStep == 1) return ConversionStepOne(m_context, expressionText, line, cut);
   const int fractionDisplay =
       state.conversionStep == 2 ? state.nextFractionDisplay : settings.fractionDisplay;
 
   const auto normalised = NormaliseExpression(expressionText, settings.thousandsSeparator);
-  if (!normalised.ok())
-    return Fail(normalised.failure());
+  if (!normalised.ok()) return Fail(normalised.failure());
   const auto tokens = ExpressionTokenizer(normalised.value());
-  if (!tokens.ok())
-    return Fail(tokens.failure());
+  if (!tokens.ok()) return Fail(tokens.failure());
   const Evaluation evaluation = EvaluateExpression(
       tokens.value(), state.conversionStep == 2 ? ConversionRun::SecondStep : ConversionRun::Normal,
       settings.angleUnit);
-  if (evaluation.reachedEnd)
-    state.evaluationReached = true;
-  if (evaluation.failure)
-    return Fail(*evaluation.failure);
+  if (evaluation.reachedEnd) state.evaluationReached = true;
+  if (evaluation.failure) return Fail(*evaluation.failure);
 
   const FormattedResult result =
       ResultFormatter(ResultRequest{evaluation.result, evaluation.style, expressionText,
@@ -85,12 +77,10 @@ bool LineCalculator::Run() {
     return false;
   }
   state.resultWritten = true;
-  if (settings.resultToClipboard)
-    m_context.clipboard.SetText(result.shown);
+  if (settings.resultToClipboard) m_context.clipboard.SetText(result.shown);
   state.lastResult = result.shown;
 
-  if (state.conversionStep == 0)
-    editor.SetCaret(cut.insertPosition);
+  if (state.conversionStep == 0) editor.SetCaret(cut.insertPosition);
   const auto spaces = static_cast<std::size_t>(cut.separatorSpaces);
   editor.ReplaceSelection(result.written + std::string(spaces, ' '));
   editor.SetCaret(editor.Caret() - spaces);

@@ -19,23 +19,20 @@ Content ContentOf(const std::string& line) {
   for (std::size_t i = 0; i < line.size();) {
     const std::size_t length = GbkCharLength(line, i);
     if (!IsSpaceAt(line, i)) {
-      if (!seen)
-        content.first = i;
+      if (!seen) content.first = i;
       seen = true;
       content.end = i + length;
     }
     i += length;
   }
-  if (!seen)
-    content.first = content.end = 0;
+  if (!seen) content.first = content.end = 0;
   return content;
 }
 
 // Offset of the first ASCII space at or after from, or the end of the text.
 std::size_t FindSpace(const EditorBuffer& editor, std::size_t from) {
   const std::size_t length = editor.Length();
-  while (from < length && editor.ByteAt(from) != ' ')
-    ++from;
+  while (from < length && editor.ByteAt(from) != ' ') ++from;
   return from;
 }
 

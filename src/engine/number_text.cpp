@@ -24,18 +24,15 @@ double ReadOutOfRange(const char* begin) {
 
 double TextToNumber(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-    ++i;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
   }
   const std::string_view rest = text.substr(i);
-  if (rest.starts_with("inf"))
-    return negative ? -HUGE_VAL : HUGE_VAL;
-  if (rest.starts_with("nan"))
-    return std::nan("");
+  if (rest.starts_with("inf")) return negative ? -HUGE_VAL : HUGE_VAL;
+  if (rest.starts_with("nan")) return std::nan("");
   if (rest.empty() ||
       !(IsDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && IsDigit(rest[1])))) {
     return 0.0;
@@ -52,8 +49,7 @@ double TextToNumber(std::string_view text) {
 }
 
 std::string NumberToText(double value) {
-  if (std::isnan(value))
-    return "nan";
+  if (std::isnan(value)) return "nan";
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 13);
@@ -62,8 +58,7 @@ std::string NumberToText(double value) {
   const std::size_t e = text.find('e');
   if (e != std::string::npos) {
     const std::size_t digits = text.size() - (e + 2);
-    if (digits < 3)
-      text.insert(e + 2, 3 - digits, '0');
+    if (digits < 3) text.insert(e + 2, 3 - digits, '0');
   }
   return text;
 }

@@ -11,8 +11,7 @@ namespace tabulex {
 namespace {
 
 Outcome<double> Checked(double r, const char* message) {
-  if (!std::isfinite(r))
-    return CalculationError(message);
+  if (!std::isfinite(r)) return CalculationError(message);
   return r;
 }
 
@@ -25,8 +24,7 @@ Outcome<double> Factorial(double x) {
   // The integer the check accepted: 2.9999999999999 counts as 3, so it is 3! as well.
   const int n = static_cast<int>(whole);
   double product = 1.0;
-  for (int k = 1; k <= n; ++k)
-    product *= k;
+  for (int k = 1; k <= n; ++k) product *= k;
   return product;
 }
 
@@ -53,8 +51,7 @@ Outcome<double> ApplyBinaryOperator(std::string_view op, double x, double y) {
       return Checked(x / y, "除法运算错误！");
     case '\\': {
       const double quotient = x / y;
-      if (!std::isfinite(quotient))
-        return CalculationError("求余运算错误！");
+      if (!std::isfinite(quotient)) return CalculationError("求余运算错误！");
       return std::trunc(quotient) + 0.0;  // + 0.0: -1\2 is 0, not "-0"
     }
     case '^':
@@ -67,14 +64,10 @@ Outcome<double> ApplyBinaryOperator(std::string_view op, double x, double y) {
 }
 
 Outcome<double> ApplyUnaryOperator(std::string_view op, double x) {
-  if (op == "!")
-    return Factorial(x);
-  if (op == "%")
-    return x / 100;
-  if (op == gbk::kPerMille)
-    return x / 1000;
-  if (op == "~")
-    return x * -1;
+  if (op == "!") return Factorial(x);
+  if (op == "%") return x / 100;
+  if (op == gbk::kPerMille) return x / 1000;
+  if (op == "~") return x * -1;
   return CalculationError("错误的运算符！");
 }
 

@@ -9,16 +9,14 @@ namespace tabulex {
 namespace {
 
 bool IsNumberToken(const std::string& token) {
-  if (token.empty())
-    return false;
+  if (token.empty()) return false;
   const char c = token[0];
   return (c >= '0' && c <= '9') || c == '.' || ((c == '+' || c == '-') && token.size() > 1);
 }
 
 bool IsOneOf(const std::string& token, std::initializer_list<std::string_view> set) {
   for (std::string_view s : set) {
-    if (token == s)
-      return true;
+    if (token == s) return true;
   }
   return false;
 }
@@ -34,8 +32,7 @@ bool IsPrefixToken(std::string_view token) {
       "sin", "cos", "tan", "asin", "acos", "atan", "sinh", "cosh", "tanh", "sqr",  "abs",
       "int", "exp", "ln",  "lg",   "log",  "max",  "min",  "sum",  "if",   "tjfx", "~"};
   for (std::string_view name : kPrefix) {
-    if (token == name)
-      return true;
+    if (token == name) return true;
   }
   return false;
 }
@@ -50,13 +47,11 @@ Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
     stack.pop_back();
   };
   auto popPrefixes = [&] {
-    while (!stack.empty() && IsPrefixToken(stack.back()))
-      popTo();
+    while (!stack.empty() && IsPrefixToken(stack.back())) popTo();
   };
 
   for (const std::string& t : marked) {
-    if (t == kEndMarker)
-      break;
+    if (t == kEndMarker) break;
     if (IsPrefixToken(t)) {
       stack.push_back(t);
     } else if (t == "!" || t == "%" || t == gbk::kPerMille) {
@@ -67,37 +62,29 @@ Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
     } else if (t == "(") {
       stack.push_back(t);
     } else if (t == ")") {
-      while (!stack.empty() && stack.back() != "(")
-        popTo();
-      if (!stack.empty())
-        stack.pop_back();
+      while (!stack.empty() && stack.back() != "(") popTo();
+      if (!stack.empty()) stack.pop_back();
       popPrefixes();
     } else if (t == "+" || t == "-") {
-      while (!stack.empty() && stack.back() != "(" && stack.back() != ",")
-        popTo();
+      while (!stack.empty() && stack.back() != "(" && stack.back() != ",") popTo();
       stack.push_back(t);
     } else if (t == "*" || t == "@" || t == "\\") {
-      while (!stack.empty() && IsOneOf(stack.back(), {"*", "@", "\\", "^", "|"}))
-        popTo();
+      while (!stack.empty() && IsOneOf(stack.back(), {"*", "@", "\\", "^", "|"})) popTo();
       stack.push_back(t);
     } else if (t == "^" || t == "|") {
-      while (!stack.empty() && IsOneOf(stack.back(), {"^", "|"}))
-        popTo();
+      while (!stack.empty() && IsOneOf(stack.back(), {"^", "|"})) popTo();
       stack.push_back(t);
     } else if (t == ",") {
-      if (stack.empty())
-        return CommaMisplaced();
+      if (stack.empty()) return CommaMisplaced();
       while (stack.back() != "(" && stack.back() != ",") {
-        if (stack.size() == 1)
-          return CommaMisplaced();
+        if (stack.size() == 1) return CommaMisplaced();
         popTo();
       }
       stack.push_back(t);
     }
     // Anything else, such as a number that begins with the fraction separator, is dropped.
   }
-  while (!stack.empty())
-    popTo();
+  while (!stack.empty()) popTo();
   queue.emplace_back(kEndMarker);
   return queue;
 }

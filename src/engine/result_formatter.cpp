@@ -21,12 +21,10 @@ std::string ShownText(const ResultRequest& request, const CalcSettings& settings
   std::string s = NumberToText(TextToNumber(request.operand));
   const double value = TextToNumber(s);
   // A value that is not finite is shown as it stands, never rounded, padded or grouped.
-  if (!std::isfinite(value))
-    return s;
+  if (!std::isfinite(value)) return s;
 
   int form = request.fractionDisplay;
-  if (form == 2 && IntegerPart(std::fabs(value)) < 1)
-    form = 0;
+  if (form == 2 && IntegerPart(std::fabs(value)) < 1) form = 0;
 
   if (const std::size_t e = s.find("e+"); e != std::string::npos) {
     return s.replace(e, 2, std::string(gbk::kTimes) + "10^");
@@ -49,8 +47,7 @@ std::string ShownText(const ResultRequest& request, const CalcSettings& settings
 }  // namespace
 
 FormattedResult ResultFormatter(const ResultRequest& request, const CalcSettings& settings) {
-  if (IsBareNumber(request))
-    return FormattedResult{true, std::string(request.operand), {}};
+  if (IsBareNumber(request)) return FormattedResult{true, std::string(request.operand), {}};
   FormattedResult result;
   result.shown = ShownText(request, settings);
   result.written = request.endsWithEquals ? result.shown : "=" + result.shown;

@@ -9,8 +9,7 @@ namespace {
 double Minimum(const std::vector<double>& values) {
   double m = values.front();
   for (double v : values) {
-    if (v < m)
-      m = v;
+    if (v < m) m = v;
   }
   return m;
 }
@@ -18,16 +17,14 @@ double Minimum(const std::vector<double>& values) {
 double Maximum(const std::vector<double>& values) {
   double m = values.front();
   for (double v : values) {
-    if (v > m)
-      m = v;
+    if (v > m) m = v;
   }
   return m;
 }
 
 double Sum(const std::vector<double>& values) {
   double sum = 0.0;
-  for (double v : values)
-    sum += v;
+  for (double v : values) sum += v;
   return sum;
 }
 
@@ -35,18 +32,15 @@ double Variance(const std::vector<double>& values) {
   const double n = static_cast<double>(values.size());
   const double mean = Sum(values) / n;
   double squares = 0.0;
-  for (double v : values)
-    squares += v * v;
+  for (double v : values) squares += v * v;
   return (squares - n * mean * mean) / (n - 1);
 }
 
 double Median(std::vector<double> values) {
   // NaN sorts last so that the order stays a strict weak ordering.
   std::sort(values.begin(), values.end(), [](double a, double b) {
-    if (std::isnan(a))
-      return false;
-    if (std::isnan(b))
-      return true;
+    if (std::isnan(a)) return false;
+    if (std::isnan(b)) return true;
     return a < b;
   });
   const std::size_t n = values.size();

@@ -11,8 +11,7 @@ bool IsOperandStart(const std::string& token) {
 bool TakesPrefixSignAfter(const std::string& token) {
   static constexpr std::string_view kOperators[] = {"*", ",", "@", "^", "-", "+", "|", "(", "\\"};
   for (std::string_view op : kOperators) {
-    if (token == op)
-      return true;
+    if (token == op) return true;
   }
   // The binary literal "0b" ends in a letter too, but it is a number: 0b+1 is 1.
   return !token.empty() && token.back() >= 'a' && token.back() <= 'z' &&

@@ -7,8 +7,7 @@
 namespace tabulex {
 
 std::string TextBuffer::Slice(std::size_t start, std::size_t length) const {
-  if (start >= m_text.size())
-    return {};
+  if (start >= m_text.size()) return {};
   return m_text.substr(start, length);
 }
 

@@ -18,8 +18,7 @@ void ForEachPiece(std::string_view text, std::string_view separator, OnPiece onP
       i += GbkCharLength(text, i);
     }
   }
-  if (pieceStart < text.size())
-    onPiece(text.substr(pieceStart));
+  if (pieceStart < text.size()) onPiece(text.substr(pieceStart));
 }
 
 }  // namespace

@@ -64,10 +64,8 @@ const Field kFields[] = {
 #undef TABULEX_FIELD
 
 std::optional<bool> ParseBool(std::string_view value) {
-  if (value == "true" || value == "1" || value == "真")
-    return true;
-  if (value == "false" || value == "0" || value == "假")
-    return false;
+  if (value == "true" || value == "1" || value == "真") return true;
+  if (value == "false" || value == "0" || value == "假") return false;
   return std::nullopt;
 }
 
@@ -75,12 +73,10 @@ template <typename Int>
 std::optional<Int> ParseInt(std::string_view value) {
   Int result{};
   const char* begin = value.data();
-  if (value.starts_with('+'))
-    ++begin;
+  if (value.starts_with('+')) ++begin;
   const char* end = value.data() + value.size();
   const auto [ptr, error] = std::from_chars(begin, end, result);
-  if (error != std::errc() || ptr != end || begin == end)
-    return std::nullopt;
+  if (error != std::errc() || ptr != end || begin == end) return std::nullopt;
   return result;
 }
 
@@ -89,8 +85,7 @@ std::optional<Int> ParseInt(std::string_view value) {
 std::optional<std::string> SetSettingField(CalcSettings& settings, std::string_view name,
                                            std::string_view value) {
   for (const Field& field : kFields) {
-    if (field.name != name)
-      continue;
+    if (field.name != name) continue;
     if (auto boolMember = std::get_if<bool CalcSettings::*>(&field.member)) {
       const auto parsed = ParseBool(value);
       if (!parsed) {
@@ -120,8 +115,7 @@ std::optional<std::string> SetSettingField(CalcSettings& settings, std::string_v
 
 std::vector<std::string_view> SettingFieldNames() {
   std::vector<std::string_view> names;
-  for (const Field& field : kFields)
-    names.push_back(field.name);
+  for (const Field& field : kFields) names.push_back(field.name);
   return names;
 }
 

@@ -81,8 +81,7 @@ void Check(const Row& row) {
 }
 
 void CheckAll(const std::vector<Row>& rows) {
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 TEST(CalcCliCases, LineCutsTheExpressionAfterTheLastEquals) {

@@ -97,8 +97,7 @@ TEST(CalcBinary, KeepsTheCommandLineContract) {
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr)
-      output += buffer.data();
+    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
     pclose(pipe);
     return output;
   };

@@ -19,8 +19,7 @@ std::vector<std::string> Pieces(const std::string& text) {
   for (std::size_t crlf; (crlf = text.find("\r\n", start)) != std::string::npos; start = crlf + 2) {
     pieces.push_back(text.substr(start, crlf - start));
   }
-  if (start < text.size())
-    pieces.push_back(text.substr(start));
+  if (start < text.size()) pieces.push_back(text.substr(start));
   return pieces;
 }
 
@@ -29,8 +28,7 @@ CurrentLine Reference(const std::string& text, std::size_t caret) {
   const std::size_t lf = caret == 0 ? std::string::npos : text.rfind('\n', caret - 1);
   line.lineStart = lf == std::string::npos ? 0 : lf + 1;
   const std::size_t n = Pieces(text.substr(0, caret + 1)).size();
-  if (n > 0)
-    line.text = Pieces(text)[n - 1];
+  if (n > 0) line.text = Pieces(text)[n - 1];
   return line;
 }
 
@@ -40,8 +38,7 @@ TEST(FindCurrentLine, AgreesWithTheLiteralRuleOnRandomTexts) {
   for (int round = 0; round < 20000; ++round) {
     std::string text;
     const int length = static_cast<int>(random() % 12);
-    for (int k = 0; k < length; ++k)
-      text += alphabet[random() % std::size(alphabet)];
+    for (int k = 0; k < length; ++k) text += alphabet[random() % std::size(alphabet)];
     const std::size_t caret = random() % (text.size() + 1);
     const TextBuffer buffer(text);
     const CurrentLine expected = Reference(text, caret);

@@ -23,8 +23,7 @@ Evaluation Evaluate(const std::string& normalised, int angleUnit = kDegrees,
                     ConversionRun run = ConversionRun::Normal) {
   const auto tokens = ExpressionTokenizer(Utf8ToGbk(normalised) + " ");
   EXPECT_TRUE(tokens.ok()) << normalised;
-  if (!tokens.ok())
-    return {};
+  if (!tokens.ok()) return {};
   return EvaluateExpression(tokens.value(), run, angleUnit);
 }
 
@@ -70,8 +69,7 @@ TEST(SignMarker, MarksPrefixSignsOnly) {
       {{"-", "sin", "1", " "}, {"-", "sin", "1", " "}},
       {{")", "-", "(", " "}, {")", "-", "(", " "}},
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(SignMarker(row.in), row.out);
+  for (const auto& row : rows) EXPECT_EQ(SignMarker(row.in), row.out);
 }
 
 TEST(PostfixEvaluator, BindsByPrecedenceAndKeepsThirteenDigitsBetweenSteps) {
@@ -232,6 +230,8 @@ TEST(PostfixEvaluator, ListFunctions) {
       {"sum(1,2,3.5)", "6.5"},
       {"max(5)", "5"},
       {"max(1+2,3*4)", "12"},
+      {"sum(1,(2,3),4)", "10"},  // a bracketed list joins the enclosing one
+      {"(1,2,3)", "1,2,3"},      // a list left alone is the result text as it stands
       {"if(2,10,20,30)", "20"},
       {"if(3,10,20,30)", "30"},
       {"if(1,10,20)", "10"},

@@ -139,6 +139,10 @@ TEST(FractionConversion, LeavesTypedNumbersAloneAndRefusesWhatIsNoResult) {
       {"1+1\r\n0.5", false, ""},
       {"   1.5", false, ""},    // only spaces before it: never lost
       {"1+2   1.5", true, ""},  // a segment of its own
+      {"１２", false, ""},      // full-width digits are shorter once read
+      {"1 000", false, ""},
+      {"x\r\n 1 000 000", false, ""},
+      {"1+1=0.５", false, ""},
       {"1+2", false, Status("分数转换不能完成请求", "请先计算再转换！")},
       {"10^20=1×10^020", false, Status("分数转换不能完成请求", "请先计算再转换！")},
       {"1+1=1∟2∟3∟4", false, Status("分数转换不能完成请求", "分数格式错误！")},

@@ -42,8 +42,7 @@ TEST(NormaliseExpression, SpellsOperatorsInTheInternalAlphabet) {
       {"500‰", 0, "500‰ ", ""},      {"（１＋２）×３", 0, "(1+2)*3 ", ""},
       {"7＼2", 0, "7\\2 ", ""},      {"#", 0, "# ", ""},  // left for the tokeniser to refuse
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 TEST(NormaliseExpression, CommaAndSemicolonFollowTheThousandsSeparator) {
@@ -55,8 +54,7 @@ TEST(NormaliseExpression, CommaAndSemicolonFollowTheThousandsSeparator) {
       {"max(1,2)", 1, "max(1,2) ", ""},
       {"max(1,2;3)", 7, "max(123) ", ""},  // any other setting drops both
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 TEST(NormaliseExpression, RefusesChineseCharactersOtherThanTheKnownSymbols) {
@@ -66,8 +64,7 @@ TEST(NormaliseExpression, RefusesChineseCharactersOtherThanTheKnownSymbols) {
       {"1+2个", 0, "", message},
       {"(中", 0, "", message},  // the walk meets the character before the missing bracket
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 TEST(NormaliseExpression, BracketChecksNameTheBracketThatFailedInWalkOrder) {
@@ -86,8 +83,7 @@ TEST(NormaliseExpression, BracketChecksNameTheBracketThatFailedInWalkOrder) {
       {")中", 0, "", Status("表达式错误", "错误，表达式中括号不匹配！")},
       {"{[1+2]}*2", 0, "((1+2))*2 ", ""},
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(RoundHalfUp, RoundsHalfAwayFromZeroAfterANudge) {
   } rows[] = {
       {2.675, 2, 2.68},           {1.005, 2, 1.01}, {-2.5, 0, -3},
       {0.125, 2, 0.13},           {2.4, 0, 2},      {0, 5, 0},
-      {1234, -2, 1200},           {1250, -2, 1300}, {-0.004, 2, -0.0},
+      {1234, -2, 1200},           {1250, -2, 1300}, {-0.004, 2, 0.0},
       {0.6666666666667, 2, 0.67},
   };
   for (const auto& row : rows) {
@@ -83,6 +83,8 @@ TEST(FormatDecimalResult, FollowsPrecisionRoundingAndSeparator) {
       {"1234567", 13, true, 1, "1;234;567"},
       {"1234567.5", 0, false, 1, "1;234;568"},
       {"-0", 13, true, 0, "0"},
+      {"-0.0001", 2, true, 0, "0"},
+      {"-0.0001", 2, false, 0, "0.00"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.value);

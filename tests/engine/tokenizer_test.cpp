@@ -16,8 +16,7 @@ std::string Joined(const TokenList& tokens) {
   EXPECT_EQ(tokens.back(), " ");
   std::string out;
   for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
-    if (i > 0)
-      out += "·";
+    if (i > 0) out += "·";
     out += GbkToUtf8(tokens[i]);
   }
   return out;
@@ -65,8 +64,7 @@ TEST(ExpressionTokenizer, CutsNumbersOperatorsNamesAndConstants) {
       {"1+2=", "1·+·2", ""},
       {"1.5/2", "1.5/2", ""},
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 TEST(ExpressionTokenizer, BinaryLiteralsStartOnlyWhereANumberStarts) {
@@ -79,8 +77,7 @@ TEST(ExpressionTokenizer, BinaryLiteralsStartOnlyWhereANumberStarts) {
       {"(1)0b1", "", Status("表达式错误", "错误，缺少必要的运算符！")},
       {"5%0b1", "", Status("表达式错误", "缺少必要的运算符！")},
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 TEST(ExpressionTokenizer, RefusesWhatCannotBeAnExpression) {
@@ -107,8 +104,7 @@ TEST(ExpressionTokenizer, RefusesWhatCannotBeAnExpression) {
       {"cot1", "", unknown},
       {"SIN30", "", unknown},
   };
-  for (const Row& row : rows)
-    Check(row);
+  for (const Row& row : rows) Check(row);
 }
 
 }  // namespace
