@@ -1,33 +1,85 @@
 #include "engine/text_buffer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/gbk_text.h"
 
 namespace tabulex {
 
 std::string TextBuffer::Slice(std::size_t start, std::size_t length) const {
-  if (start >= m_text.size()) return {};
-  return m_text.substr(start, length);
+  const std::size_t size = Length();
+  if (start >= size) return {};
+  const std::size_t end = start + std::min(length, size - start);
+  std::string out;
+  out.reserve(end - start);
+  if (start < m_gapStart) out.append(m_data, start, std::min(end, m_gapStart) - start);
+  if (end > m_gapStart) {
+    const std::size_t from = std::max(start, m_gapStart);
+    out.append(m_data, from + GapLength(), end - from);
+  }
+  return out;
+}
+
+std::size_t TextBuffer::CharStart(std::size_t offset) const {
+  std::size_t position = offset;
+  while (position > 0 && ByteAt(position - 1) != '\n') --position;
+  while (position < offset) {
+    const bool pair = position + 1 < Length() &&
+                      IsGbkLeadByte(static_cast<unsigned char>(ByteAt(position))) &&
+                      IsGbkTrailByte(static_cast<unsigned char>(ByteAt(position + 1)));
+    const std::size_t next = position + (pair ? 2 : 1);
+    if (next > offset) return position;
+    position = next;
+  }
+  return offset;
 }
 
 void TextBuffer::Select(std::size_t start, std::size_t length) {
-  const std::size_t size = m_text.size();
-  const std::size_t begin = GbkCharStart(m_text, std::min(start, size));
-  const std::size_t end =
-      GbkCharStart(m_text, std::min(size, std::min(start, size) + std::min(length, size)));
-  m_selectionStart = begin;
-  m_selectionLength = end > begin ? end - begin : 0;
+  const std::size_t size = Length();
+  start = std::min(start, size);
+  const std::size_t end = start + std::min(length, size - start);
+  m_selectionStart = CharStart(start);
+  const std::size_t selectionEnd = end == start ? m_selectionStart : CharStart(end);
+  m_selectionLength = selectionEnd - m_selectionStart;
+}
+
+void TextBuffer::MoveGap(std::size_t offset) {
+  const std::size_t gap = GapLength();
+  if (offset < m_gapStart) {
+    const std::size_t count = m_gapStart - offset;
+    std::memmove(&m_data[offset + gap], &m_data[offset], count);
+  } else if (offset > m_gapStart) {
+    const std::size_t count = offset - m_gapStart;
+    std::memmove(&m_data[m_gapStart], &m_data[m_gapEnd], count);
+  }
+  m_gapStart = offset;
+  m_gapEnd = offset + gap;
+}
+
+void TextBuffer::ReserveGap(std::size_t bytes) {
+  if (GapLength() >= bytes) return;
+  const std::size_t tail = m_data.size() - m_gapEnd;
+  const std::size_t newSize = std::max(m_data.size() * 2, Length() + bytes + 64);
+  m_data.resize(newSize);
+  // Move the text after the gap to the end of the larger buffer.
+  std::memmove(&m_data[newSize - tail], &m_data[m_gapEnd], tail);
+  m_gapEnd = newSize - tail;
 }
 
 void TextBuffer::ReplaceSelection(std::string_view text) {
-  m_text.replace(m_selectionStart, m_selectionLength, text);
-  m_selectionStart += text.size();
+  MoveGap(m_selectionStart);
+  m_gapEnd += m_selectionLength;  // the selection falls into the gap
+  ReserveGap(text.size());
+  std::memcpy(&m_data[m_gapStart], text.data(), text.size());
+  m_gapStart += text.size();
+  m_selectionStart = m_gapStart;
   m_selectionLength = 0;
 }
 
 void TextBuffer::SetText(std::string_view text) {
-  m_text.assign(text);
+  m_data.assign(text);
+  m_gapStart = m_gapEnd = m_data.size();
   m_selectionStart = 0;
   m_selectionLength = 0;
 }

@@ -19,7 +19,7 @@ void CalcHarness::Load(std::string_view utf8WithCaret) {
 }
 
 std::string CalcHarness::Shown() const {
-  const std::string& text = buffer.text();
+  const std::string text = buffer.Text();
   const std::size_t caret = buffer.Caret();
   return GbkToUtf8(text.substr(0, caret)) + std::string(kCaretMark) + GbkToUtf8(text.substr(caret));
 }
