@@ -1,5 +1,6 @@
 #include "engine/fraction_conversion.h"
 
+#include "engine/current_line.h"
 #include "engine/expression_text.h"
 #include "engine/gbk_chars.h"
 #include "engine/gbk_text.h"
@@ -46,7 +47,7 @@ bool StandsBehindExpression(const EditorBuffer& editor, std::size_t valueStart,
 }  // namespace
 
 bool ConversionStepOne(const CalcContext& context, const std::string& expressionText,
-                       const CurrentLine& line, const LineCut& cut) {
+                       const LineCut& cut) {
   if (!IsWrittenResult(expressionText)) {
     context.status.ShowStatus(StatusMessage(StatusKind::ConversionRefused, "请先计算再转换！"));
     return false;
@@ -73,7 +74,8 @@ bool ConversionStepOne(const CalcContext& context, const std::string& expression
   // would take the wrong bytes.
   if (end > editor.Length() || valueLength >= end ||
       editor.Slice(end - valueLength, valueLength) != expressionText.substr(0, valueLength) ||
-      !StandsBehindExpression(editor, end - valueLength, line.begin,
+      !StandsBehindExpression(editor, end - valueLength,
+                              FindCurrentLine(editor, editor.Caret()).begin,
                               context.settings.spaceSeparates)) {
     return false;
   }

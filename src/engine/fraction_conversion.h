@@ -7,7 +7,6 @@
 #include <string>
 
 #include "engine/calc_context.h"
-#include "engine/current_line.h"
 #include "engine/line_cut.h"
 
 namespace tabulex {
@@ -17,6 +16,6 @@ void FractionConversion(const CalcContext& context);
 // The first step, run by LineCalculator on the old result (expressionText): chooses the next
 // form and removes "=" and the old result. False when there is nothing to convert.
 bool ConversionStepOne(const CalcContext& context, const std::string& expressionText,
-                       const CurrentLine& line, const LineCut& cut);
+                       const LineCut& cut);
 
 }  // namespace tabulex

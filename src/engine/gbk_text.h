@@ -37,9 +37,8 @@ std::string Utf8ToGbk(std::string_view utf8);
 // GBK to UTF-8. A byte sequence that is not a GBK character becomes "?".
 std::string GbkToUtf8(std::string_view gbk);
 
-// Start of the character that contains offset, for a text whose lines begin at line starts
-// (an LF byte never occurs inside a two-byte character, so walking from the line start is
-// enough). An offset inside a two-byte character moves back to the character's start.
+// Start of the character that contains offset: an offset inside a two-byte character moves
+// back to the character's start.
 std::size_t GbkCharStart(std::string_view text, std::size_t offset);
 
 }  // namespace tabulex

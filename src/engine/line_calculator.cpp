@@ -1,6 +1,5 @@
 #include "engine/line_calculator.h"
 
-#include "engine/current_line.h"
 #include "engine/expression_normaliser.h"
 #include "engine/expression_text.h"
 #include "engine/expression_tokenizer.h"
@@ -34,9 +33,8 @@ bool LineCalculator::Run() {
   state.resultWritten = false;
 
   const std::size_t caret = editor.Caret();
-  const CurrentLine line = FindCurrentLine(editor, caret);
-  const LineCut cut = CutLine(editor, caret, line,
-                              settings.spaceSeparates ? SpaceMode::Separates : SpaceMode::Ignored);
+  const LineCut cut =
+      CutLine(editor, caret, settings.spaceSeparates ? SpaceMode::Separates : SpaceMode::Ignored);
 
   if (state.extractRequest) {
     state.extractedLine = cut.lineText;
@@ -51,7 +49,7 @@ bool LineCalculator::Run() {
   const std::string expressionText = PrepareExpressionText(expression);
   if (expressionText == " ") return false;
 
-  if (state.conversionStep == 1) return ConversionStepOne(m_context, expressionText, line, cut);
+  if (state.conversionStep == 1) return ConversionStepOne(m_context, expressionText, cut);
   const int fractionDisplay =
       state.conversionStep == 2 ? state.nextFractionDisplay : settings.fractionDisplay;
 

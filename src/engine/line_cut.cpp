@@ -49,14 +49,14 @@ int SeparatorSpacesFor(const EditorBuffer& editor, std::size_t caret) {
 
 }  // namespace
 
-LineCut CutLine(const EditorBuffer& editor, std::size_t caret, const CurrentLine& line,
-                SpaceMode mode) {
+LineCut CutWholeLine(const EditorBuffer& editor, std::size_t caret, const CurrentLine& line,
+                     SpaceMode mode) {
   LineCut cut;
   const Content content = ContentOf(line.text);
   if (mode == SpaceMode::Ignored) {
     cut.lineText = RemoveSpaces(line.text);
     cut.insertPosition = line.lineStart + content.end;
-    cut.removeStart = line.begin + content.first;
+    cut.removeStart = content.end > content.first ? line.begin + content.first : caret;
     cut.removeLength = content.end - content.first;
     return cut;
   }
@@ -70,13 +70,62 @@ LineCut CutLine(const EditorBuffer& editor, std::size_t caret, const CurrentLine
   const std::size_t segmentBegin = b == std::string::npos ? 0 : b + 1;
   const std::size_t segmentEnd = a == std::string::npos ? text.size() : a;
   cut.lineText = text.substr(segmentBegin, segmentEnd - segmentBegin);
-  cut.removeStart = line.begin + segmentBegin;
+  cut.removeStart = segmentEnd > segmentBegin ? line.begin + segmentBegin : caret;
   cut.removeLength = segmentEnd - segmentBegin;
   if (a == std::string::npos) {
     cut.insertPosition = line.lineStart + content.end;
   } else {
     cut.insertPosition = FindSpace(editor, caret);
     cut.separatorSpaces = SeparatorSpacesFor(editor, caret);
+  }
+  return cut;
+}
+
+LineCut CutLine(const EditorBuffer& editor, std::size_t caret, SpaceMode mode) {
+  const std::size_t length = editor.Length();
+  caret = std::min(caret, length);
+  // A caret between CR and LF, or at the end of a text ending with CR LF, belongs to the line
+  // before it: the whole-line rule settles those.
+  const bool betweenCrLf = caret > 0 && caret < length && editor.ByteAt(caret - 1) == '\r' &&
+                           editor.ByteAt(caret) == '\n';
+  const bool afterFinalCrLf = caret == length && length >= 2 && editor.ByteAt(length - 2) == '\r' &&
+                              editor.ByteAt(length - 1) == '\n';
+  if (mode == SpaceMode::Ignored || betweenCrLf || afterFinalCrLf) {
+    return CutWholeLine(editor, caret, FindCurrentLine(editor, caret), mode);
+  }
+
+  // B: the last space before the caret on its line, found walking back no further than it.
+  std::size_t segmentBegin = caret;
+  for (; segmentBegin > 0; --segmentBegin) {
+    const char c = editor.ByteAt(segmentBegin - 1);
+    if (c == ' ') break;
+    if (c == '\n') {
+      // A lone LF starts no line of its own; leave that to the whole-line rule.
+      if (segmentBegin < 2 || editor.ByteAt(segmentBegin - 2) != '\r') {
+        return CutWholeLine(editor, caret, FindCurrentLine(editor, caret), mode);
+      }
+      break;
+    }
+  }
+  // A: the first space at or after the caret, before the line's end.
+  std::size_t segmentEnd = caret;
+  while (segmentEnd < length && editor.ByteAt(segmentEnd) != ' ' &&
+         !(editor.ByteAt(segmentEnd) == '\r' && segmentEnd + 1 < length &&
+           editor.ByteAt(segmentEnd + 1) == '\n')) {
+    ++segmentEnd;
+  }
+  const bool spaceAfter = segmentEnd < length && editor.ByteAt(segmentEnd) == ' ';
+
+  LineCut cut;
+  cut.lineText = editor.Slice(segmentBegin, segmentEnd - segmentBegin);
+  cut.removeStart = segmentEnd > segmentBegin ? segmentBegin : caret;
+  cut.removeLength = segmentEnd - segmentBegin;
+  if (spaceAfter) {
+    cut.insertPosition = segmentEnd;
+    cut.separatorSpaces = SeparatorSpacesFor(editor, caret);
+  } else {
+    // No space follows, so the line's content ends inside this segment (when it holds any).
+    cut.insertPosition = segmentBegin + ContentOf(cut.lineText).end;
   }
   return cut;
 }

@@ -22,7 +22,12 @@ struct LineCut {
   std::size_t removeLength{0};
 };
 
-LineCut CutLine(const EditorBuffer& editor, std::size_t caret, const CurrentLine& line,
-                SpaceMode mode);
+LineCut CutLine(const EditorBuffer& editor, std::size_t caret, SpaceMode mode);
+
+// The same cut from the whole current line. CutLine takes a space-separated segment from the
+// bytes around the caret alone, so that a long line of many expressions costs no more than
+// its expressions; this is the plain form it must agree with.
+LineCut CutWholeLine(const EditorBuffer& editor, std::size_t caret, const CurrentLine& line,
+                     SpaceMode mode);
 
 }  // namespace tabulex

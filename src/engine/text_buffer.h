@@ -30,8 +30,7 @@ class TextBuffer final : public EditorBuffer {
   std::size_t GapLength() const { return m_gapEnd - m_gapStart; }
   void MoveGap(std::size_t offset);
   void ReserveGap(std::size_t bytes);
-  // Start of the character that contains offset; an LF never lies inside a character, so
-  // the walk starts at the line's beginning.
+  // Start of the character that contains offset.
   std::size_t CharStart(std::size_t offset) const;
 
   std::string m_data;  // the text before the gap, the gap, the text after it
