@@ -3,6 +3,7 @@
 // same text, converted to a fraction form.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/calculate_current_line.h"
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NullClipboard clipboard;
   tabulex::SteadyTickSource ticks;
   tabulex::CalculationState state;
-  tabulex::TextBuffer buffer(text);
+  tabulex::TextBuffer buffer{std::string(text)};
   const tabulex::CalcContext context{buffer, settings, state, status, clipboard, ticks};
   buffer.SetCaret(text.empty() ? 0 : data[3] % (text.size() + 1));
   tabulex::CalculateCurrentLine(context);

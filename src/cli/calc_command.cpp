@@ -1,30 +1,55 @@
 #include "cli/calc_command.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+
 #include "cli/cli_options.h"
+#include "cli/text_document.h"
+#include "engine/batch_calculation.h"
 #include "engine/calculate_current_line.h"
 #include "engine/gbk_text.h"
 #include "engine/text_buffer.h"
+#include "settings/atomic_file.h"
+#include "settings/settings_fields.h"
 
 namespace tabulex {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: tabulex-calc -e EXPR [--set FIELD=VALUE]...\n"
-    "Calculates EXPR the way Tabulex calculates a line and prints the result.\n"
+    "Usage: tabulex-calc [OPTION]... [FILE|-]\n"
+    "       tabulex-calc -e EXPR [--set FIELD=VALUE]...\n"
+    "Calculates a text the way Tabulex's batch calculation does: every line (or, with\n"
+    "spaceSeparates, every space-separated expression) gets \"=\" and its result. The text\n"
+    "comes from FILE or standard input and goes to standard output.\n"
     "\n"
-    "  -e, --expression EXPR  the expression (UTF-8), calculated as the only line of a text\n"
-    "                         with the caret at its end\n"
-    "      --set FIELD=VALUE  sets a calculation setting before calculating, for example\n"
+    "  -e, --expression EXPR  calculate EXPR (UTF-8) as the only line of a text, caret at its\n"
+    "                         end, and print the result alone\n"
+    "  -i, --in-place         rewrite FILE with the calculated text instead of printing it\n"
+    "      --encoding ENC     read the text as gbk or utf-8 (default: utf-8 when the text is\n"
+    "                         valid UTF-8, else gbk); the output keeps the input's encoding\n"
+    "                         and line ends\n"
+    "      --status           write every status message to standard error\n"
+    "      --config FILE      take the settings from a Tabulex configuration file (default:\n"
+    "                         the built-in defaults)\n"
+    "      --set FIELD=VALUE  set a calculation setting, after --config; for example\n"
     "                         fractionDisplay=1, thousandsSeparator=2, precisionDigits=2,\n"
     "                         decimalRounding=false, angleUnit=2, spaceSeparates=true;\n"
     "                         booleans take true, false, 1, 0, 真 or 假\n"
-    "  -h, --help             shows this help and exits\n"
-    "      --version          shows the version and exits\n"
+    "  -h, --help             show this help and exit\n"
+    "      --version          show the version and exit\n"
     "\n"
-    "The result (without \"=\") goes to standard output. When there is no result, the status\n"
-    "message goes to standard error, as the status bar would show it.\n"
+    "Characters that GBK cannot hold become \"?\", as they do in the editor.\n"
     "\n"
-    "Exit status: 0 a result was printed, 1 no result, 2 usage error.\n";
+    "With -e, the result (without \"=\") goes to standard output; when there is no result,\n"
+    "the status message goes to standard error, as the status bar would show it.\n"
+    "\n"
+    "Exit status: 0 done (with -e: a result was printed), 1 no result for -e, 2 a usage\n"
+    "error or a file that cannot be read or written.\n";
 
 class LastStatus final : public StatusSink {
  public:
@@ -35,10 +60,37 @@ class LastStatus final : public StatusSink {
   std::string m_text;
 };
 
+// Every status message on standard error, for --status.
+class StatusLines final : public StatusSink {
+ public:
+  explicit StatusLines(std::ostream& err) : m_err(err) {}
+  void ShowStatus(std::string_view gbkText) override { m_err << GbkToUtf8(gbkText) << "\n"; }
+
+ private:
+  std::ostream& m_err;
+};
+
+class NoStatus final : public StatusSink {
+ public:
+  void ShowStatus(std::string_view) override {}
+};
+
 class NoClipboard final : public Clipboard {
  public:
   void SetText(std::string_view) override {}
 };
+
+int Failed(std::ostream& err, const std::string& message) {
+  err << "tabulex-calc: " << message << "\n";
+  return 2;
+}
+
+std::optional<std::string> BuildSettings(const CliOptions& options, CalcSettings& settings) {
+  for (const auto& [field, value] : options.assignments) {
+    if (auto error = SetSettingField(settings, field, value)) return error;
+  }
+  return std::nullopt;
+}
 
 // A lone LF in the argument still ends a line: the editor's lines end with CR LF.
 std::string WithCrLf(std::string_view text) {
@@ -50,9 +102,86 @@ std::string WithCrLf(std::string_view text) {
   return out;
 }
 
+int CalculateExpression(const CliOptions& options, const CalcSettings& settings, std::ostream& out,
+                        std::ostream& err) {
+  TextBuffer buffer(WithCrLf(Utf8ToGbk(options.expression)));
+  buffer.SetCaret(buffer.Length());
+  CalculationState state;
+  LastStatus status;
+  NoClipboard clipboard;
+  SteadyTickSource ticks;
+  CalculateCurrentLine(CalcContext{buffer, settings, state, status, clipboard, ticks});
+  if (state.resultWritten) {
+    out << GbkToUtf8(state.lastResult) << "\n";
+    return 0;
+  }
+  if (!status.text().empty()) err << GbkToUtf8(status.text()) << "\n";
+  return 1;
+}
+
+std::optional<std::string> ReadAll(const std::string& path, std::string& bytes) {
+  const auto failure = [&](int error) {
+    return "cannot read '" + path + "': " + std::strerror(error);
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return failure(errno);
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+    ::close(fd);
+    return failure(EISDIR);
+  }
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const int error = errno;
+      ::close(fd);
+      return failure(error);
+    }
+    if (got == 0) break;
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return std::nullopt;
+}
+
+int CalculateText(const CliOptions& options, const CalcSettings& settings, std::istream& in,
+                  std::ostream& out, std::ostream& err) {
+  std::string bytes;
+  const bool fromFile = options.inputPath && *options.inputPath != "-";
+  if (fromFile) {
+    if (auto error = ReadAll(*options.inputPath, bytes)) return Failed(err, *error);
+  } else {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  DecodedText text = DecodeText(bytes, options.encoding);
+  bytes = std::string();
+  TextBuffer buffer(std::move(text.gbk));
+  CalculationState state;
+  StatusLines statusLines(err);
+  NoStatus noStatus;
+  NoClipboard clipboard;
+  SteadyTickSource ticks;
+  StatusSink& status = options.showStatus ? static_cast<StatusSink&>(statusLines) : noStatus;
+  BatchCalculate(CalcContext{buffer, settings, state, status, clipboard, ticks});
+  const std::string result = EncodeText(buffer.Text(), text.format);
+
+  if (options.inPlace) {
+    if (auto error = WriteFileAtomically(*options.inputPath, result)) {
+      return Failed(err, "cannot write '" + *options.inputPath + "': " + *error);
+    }
+    return 0;
+  }
+  out.write(result.data(), static_cast<std::streamsize>(result.size()));
+  out.flush();
+  return out ? 0 : Failed(err, "cannot write the output");
+}
+
 }  // namespace
 
-int RunCalcCommand(const std::vector<std::string>& arguments, std::ostream& out,
+int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                    std::ostream& err) {
   const CliParse parse = ParseCliOptions(arguments);
   if (!parse.options) {
@@ -69,21 +198,12 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::ostream& out,
     out << "tabulex-calc (Tabulex) 6.2.3\n";
     return 0;
   }
-
-  TextBuffer buffer(WithCrLf(Utf8ToGbk(options.expression)));
-  buffer.SetCaret(buffer.Length());
-  CalculationState state;
-  LastStatus status;
-  NoClipboard clipboard;
-  SteadyTickSource ticks;
-  CalculateCurrentLine(CalcContext{buffer, options.settings, state, status, clipboard, ticks});
-
-  if (state.resultWritten) {
-    out << GbkToUtf8(state.lastResult) << "\n";
-    return 0;
+  CalcSettings settings;
+  if (auto error = BuildSettings(options, settings)) return Failed(err, *error);
+  if (options.mode == CliOptions::Mode::Expression) {
+    return CalculateExpression(options, settings, out, err);
   }
-  if (!status.text().empty()) err << GbkToUtf8(status.text()) << "\n";
-  return 1;
+  return CalculateText(options, settings, in, out, err);
 }
 
 }  // namespace tabulex

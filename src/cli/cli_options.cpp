@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "settings/calc_settings.h"
 #include "settings/settings_fields.h"
 
 namespace tabulex {
@@ -26,6 +27,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
       value = arguments[++i];
       return true;
     };
+    auto is = [&](std::string_view shortName, std::string_view longName) {
+      return (!shortName.empty() && arg == shortName) || arg == longName ||
+             arg.starts_with(std::string(longName) + "=");
+    };
 
     if (arg == "--help" || arg == "-h") {
       options.mode = CliOptions::Mode::Help;
@@ -35,29 +40,58 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
       options.mode = CliOptions::Mode::Version;
       return CliParse{options, {}};
     }
-    if (arg == "-e" || arg == "--expression" || arg.starts_with("--expression=")) {
+    if (is("-e", "--expression")) {
       if (!valueOf("--expression", options.expression)) {
         return UsageError("option '" + arg + "' requires an expression");
       }
       haveExpression = true;
-    } else if (arg == "--set" || arg.starts_with("--set=")) {
+    } else if (is("", "--set")) {
       std::string assignment;
       if (!valueOf("--set", assignment)) return UsageError("option '--set' requires FIELD=VALUE");
       const std::size_t equals = assignment.find('=');
       if (equals == std::string::npos) {
         return UsageError("'" + assignment + "' is not of the form FIELD=VALUE");
       }
-      if (auto error = SetSettingField(options.settings, assignment.substr(0, equals),
-                                       assignment.substr(equals + 1))) {
-        return UsageError(*error);
+      std::string field = assignment.substr(0, equals);
+      std::string value = assignment.substr(equals + 1);
+      CalcSettings check;
+      if (auto error = SetSettingField(check, field, value)) return UsageError(*error);
+      options.assignments.emplace_back(std::move(field), std::move(value));
+    } else if (is("", "--config")) {
+      std::string path;
+      if (!valueOf("--config", path)) return UsageError("option '--config' requires a file");
+      options.configPath = path;
+    } else if (is("", "--encoding")) {
+      std::string name;
+      if (!valueOf("--encoding", name)) return UsageError("option '--encoding' requires a name");
+      if (name == "gbk" || name == "GBK") {
+        options.encoding = TextEncoding::Gbk;
+      } else if (name == "utf-8" || name == "UTF-8" || name == "utf8") {
+        options.encoding = TextEncoding::Utf8;
+      } else {
+        return UsageError("unknown encoding '" + name + "' (use gbk or utf-8)");
       }
+    } else if (arg == "-i" || arg == "--in-place") {
+      options.inPlace = true;
+    } else if (arg == "--status") {
+      options.showStatus = true;
     } else if (arg.starts_with("-") && arg != "-") {
       return UsageError("unknown option '" + arg + "'");
+    } else if (options.inputPath) {
+      return UsageError("unexpected argument '" + arg + "' (one input file only)");
     } else {
-      return UsageError("unexpected argument '" + arg + "'");
+      options.inputPath = arg;
     }
   }
-  if (!haveExpression) return UsageError("no expression given (use -e EXPR)");
+
+  if (haveExpression) {
+    if (options.inputPath || options.inPlace) {
+      return UsageError("-e calculates one expression; it takes no input file");
+    }
+    options.mode = CliOptions::Mode::Expression;
+  } else if (options.inPlace && (!options.inputPath || *options.inputPath == "-")) {
+    return UsageError("--in-place needs an input file");
+  }
   return CliParse{options, {}};
 }
 

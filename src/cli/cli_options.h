@@ -3,17 +3,24 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "settings/calc_settings.h"
 
 namespace tabulex {
 
+enum class TextEncoding { Detect, Gbk, Utf8 };
+
 struct CliOptions {
-  enum class Mode { Expression, Help, Version };
-  Mode mode{Mode::Expression};
-  std::string expression;  // UTF-8, as given
-  CalcSettings settings;   // built-in defaults with every --set applied
+  enum class Mode { Expression, Text, Help, Version };
+  Mode mode{Mode::Text};
+  std::string expression;                // -e: UTF-8, as given
+  std::optional<std::string> inputPath;  // the text's file; none or "-" reads standard input
+  TextEncoding encoding{TextEncoding::Detect};
+  bool inPlace{false};
+  bool showStatus{false};
+  std::optional<std::string> configPath;
+  // FIELD=VALUE settings, applied in order after the configuration file.
+  std::vector<std::pair<std::string, std::string>> assignments;
 };
 
 struct CliParse {

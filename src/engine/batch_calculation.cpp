@@ -40,10 +40,19 @@ std::size_t Remaining(const EditorBuffer& editor) {
   return editor.Length() - editor.Caret();
 }
 
+// The empty line after a final line break: a calculation there would take the line before
+// it again and, when its result is not a bare number (a fraction, a power of ten), write that
+// result once more at the end of the text.
+bool OnEmptyLastLine(const EditorBuffer& editor) {
+  const std::size_t length = editor.Length();
+  return editor.Caret() == length && length >= 2 && IsCrLfAt(editor, length - 2);
+}
+
 void CalculateLines(const CalcContext& context) {
   EditorBuffer& editor = context.editor;
   for (;;) {
     const std::size_t before = Remaining(editor);
+    if (OnEmptyLastLine(editor)) return;
     CalculateCurrentLine(context);
     const std::size_t crlf = FindCrLf(editor, ByteBeforeCaret(editor));
     if (crlf == kNone) return;
@@ -66,6 +75,7 @@ void CalculateExpressions(const CalcContext& context) {
                                    ? 2
                                    : 1));
     } else {
+      if (OnEmptyLastLine(editor)) return;
       CalculateCurrentLine(context);
       const std::size_t separator = FindSeparator(editor, ByteBeforeCaret(editor));
       if (separator == kNone) return;

@@ -3,12 +3,12 @@
 #include <iconv.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace tabulex {
 namespace {
 
-// One conversion descriptor per direction and thread: opening one costs far more than a
-// conversion, and the calculation converts on every status message.
+// An iconv descriptor for one direction, used for one character at a time.
 class Converter {
  public:
   Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
@@ -39,22 +39,12 @@ class Converter {
   iconv_t m_cd;
 };
 
-Converter& ToGbk() {
-  thread_local Converter converter("GBK", "UTF-8");
-  return converter;
-}
-
-Converter& FromGbk() {
-  thread_local Converter converter("UTF-8", "GBK");
-  return converter;
-}
-
-// Length of the UTF-8 sequence at offset, or 0 when it is not a valid sequence.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset) {
+// Length of the UTF-8 sequence at offset and its code point, or 0 when it is not a valid
+// sequence.
+std::size_t DecodeUtf8(std::string_view text, std::size_t offset, std::uint32_t& code) {
   const auto lead = static_cast<unsigned char>(text[offset]);
   std::size_t length = 0;
   std::uint32_t minimum = 0;
-  std::uint32_t code = 0;
   if (lead >= 0xC2 && lead <= 0xDF) {
     length = 2, minimum = 0x80, code = lead & 0x1F;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
@@ -74,12 +64,76 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset) {
   return length;
 }
 
+// Conversions are remembered per character: iconv costs far more than a table look-up, and
+// texts repeat their characters. GBK holds characters of the basic plane only.
+class CharacterTables {
+ public:
+  // The two GBK bytes of a basic-plane code point, or false when it has none.
+  bool ToGbk(std::uint32_t code, std::string_view utf8, char out[2]) {
+    std::uint16_t& entry = m_toGbk[code];
+    if (entry == kUnknown) {
+      std::string gbk;
+      entry = ToGbkConverter().ConvertOne(utf8, gbk) && gbk.size() == 2
+                  ? static_cast<std::uint16_t>(static_cast<unsigned char>(gbk[0]) << 8 |
+                                               static_cast<unsigned char>(gbk[1]))
+                  : kNone;
+    }
+    if (entry == kNone) return false;
+    out[0] = static_cast<char>(entry >> 8);
+    out[1] = static_cast<char>(entry & 0xFF);
+    return true;
+  }
+
+  // Appends the UTF-8 form of a two-byte GBK character, or false when it is none.
+  bool FromGbk(std::string_view pair, std::string& out) {
+    const auto index = static_cast<std::uint16_t>(static_cast<unsigned char>(pair[0]) << 8 |
+                                                  static_cast<unsigned char>(pair[1]));
+    std::uint32_t& entry = m_fromGbk[index];
+    if (entry == kUnknown) {
+      std::string utf8;
+      entry = FromGbkConverter().ConvertOne(pair, utf8) && utf8.size() <= 3 ? Pack(utf8) : kNone;
+    }
+    if (entry == kNone) return false;
+    const std::size_t length = entry >> 24;
+    for (std::size_t k = 0; k < length; ++k) out += static_cast<char>(entry >> (16 - 8 * k));
+    return true;
+  }
+
+ private:
+  static constexpr std::uint16_t kUnknown = 0;
+  static constexpr std::uint16_t kNone = 0xFFFF;  // no GBK pair ends in 0xFF
+
+  static std::uint32_t Pack(const std::string& utf8) {
+    std::uint32_t packed = static_cast<std::uint32_t>(utf8.size()) << 24;
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+      packed |= static_cast<std::uint32_t>(static_cast<unsigned char>(utf8[k])) << (16 - 8 * k);
+    }
+    return packed;
+  }
+
+  static Converter& ToGbkConverter() {
+    thread_local Converter converter("GBK", "UTF-8");
+    return converter;
+  }
+  static Converter& FromGbkConverter() {
+    thread_local Converter converter("UTF-8", "GBK");
+    return converter;
+  }
+
+  std::vector<std::uint16_t> m_toGbk = std::vector<std::uint16_t>(0x10000, kUnknown);
+  std::vector<std::uint32_t> m_fromGbk = std::vector<std::uint32_t>(0x10000, kUnknown);
+};
+
+CharacterTables& Tables() {
+  thread_local CharacterTables tables;
+  return tables;
+}
+
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  std::string one;
   for (std::size_t i = 0; i < utf8.size();) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
     if (byte < 0x80) {
@@ -87,18 +141,15 @@ std::string Utf8ToGbk(std::string_view utf8) {
       ++i;
       continue;
     }
-    const std::size_t length = Utf8SequenceLength(utf8, i);
-    if (length == 0) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    if (ToGbk().ConvertOne(utf8.substr(i, length), one) && one.size() == 2) {
-      out += one;
+    std::uint32_t code = 0;
+    const std::size_t length = DecodeUtf8(utf8, i, code);
+    char pair[2];
+    if (length != 0 && code < 0x10000 && Tables().ToGbk(code, utf8.substr(i, length), pair)) {
+      out.append(pair, 2);
     } else {
       out += '?';
     }
-    i += length;
+    i += length == 0 ? 1 : length;
   }
   return out;
 }
@@ -106,7 +157,6 @@ std::string Utf8ToGbk(std::string_view utf8) {
 std::string GbkToUtf8(std::string_view gbk) {
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);
-  std::string one;
   for (std::size_t i = 0; i < gbk.size();) {
     const auto byte = static_cast<unsigned char>(gbk[i]);
     if (byte < 0x80) {
@@ -115,7 +165,7 @@ std::string GbkToUtf8(std::string_view gbk) {
       continue;
     }
     const std::size_t length = GbkCharLength(gbk, i);
-    out += length == 2 && FromGbk().ConvertOne(gbk.substr(i, 2), one) ? one : std::string("?");
+    if (length != 2 || !Tables().FromGbk(gbk.substr(i, 2), out)) out += '?';
     i += length;
   }
   return out;

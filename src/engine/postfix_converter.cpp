@@ -28,6 +28,8 @@ Failure CommaMisplaced() {
 }  // namespace
 
 bool IsPrefixToken(std::string_view token) {
+  // Numbers and operators are most tokens: they never begin with a letter.
+  if (token.empty() || !((token[0] >= 'a' && token[0] <= 'z') || token == "~")) return false;
   static constexpr std::array<std::string_view, 22> kPrefix = {
       "sin", "cos", "tan", "asin", "acos", "atan", "sinh", "cosh", "tanh", "sqr",  "abs",
       "int", "exp", "ln",  "lg",   "log",  "max",  "min",  "sum",  "if",   "tjfx", "~"};

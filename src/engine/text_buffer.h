@@ -12,7 +12,8 @@ namespace tabulex {
 class TextBuffer final : public EditorBuffer {
  public:
   TextBuffer() = default;
-  explicit TextBuffer(std::string_view text) { SetText(text); }
+  explicit TextBuffer(std::string text)
+      : m_data{std::move(text)}, m_gapStart{m_data.size()}, m_gapEnd{m_data.size()} {}
 
   std::size_t Length() const override { return m_data.size() - GapLength(); }
   char ByteAt(std::size_t offset) const override {

@@ -69,7 +69,8 @@ void Check(const Row& row) {
 
   std::ostringstream out;
   std::ostringstream err;
-  const int exitCode = RunCalcCommand(arguments, out, err);
+  std::istringstream in;
+  const int exitCode = RunCalcCommand(arguments, in, out, err);
   EXPECT_EQ(exitCode, row.expect.exitCode);
   if (row.expect.exitCode == 0) {
     EXPECT_EQ(out.str(), row.expect.text + "\n");

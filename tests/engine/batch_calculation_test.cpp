@@ -29,13 +29,16 @@ TEST(BatchCalculate, CalculatesEveryLine) {
   EXPECT_EQ(Batch(h, ""), "");
 }
 
-TEST(BatchCalculate, ATextEndingWithALineBreakTakesTheLastLineOnceMore) {
+TEST(BatchCalculate, TheEmptyLineAfterAFinalLineBreakIsNotCalculated) {
   CalcHarness h;
   EXPECT_EQ(Batch(h, "1+1\r\n2*3\r\n"), "1+1=2\r\n2*3=6\r\n");
-  ASSERT_EQ(h.state.accumulatorList.size(), 3u);
-  EXPECT_EQ(h.state.accumulatorList[2].expression, "");
-  EXPECT_EQ(h.state.accumulatorList[2].result, "6");
-  EXPECT_EQ(h.LastStatus(), Status("提示", "没有可计算的表达式,值已加入累加器！"));
+  EXPECT_EQ(h.state.accumulatorList.size(), 2u);
+  EXPECT_EQ(h.LastStatus(), kDone);
+  // Taken again, a fraction or a power of ten would be written a second time.
+  h.settings.fractionDisplay = 1;
+  EXPECT_EQ(Batch(h, "1∟2+1∟4\r\n10^20\r\n"), "1∟2+1∟4=3∟4\r\n10^20=1×10^020\r\n");
+  h.settings.spaceSeparates = true;
+  EXPECT_EQ(Batch(h, "1∟2+1∟4 1∟3\r\n"), "1∟2+1∟4=3∟4   1∟3=1∟3\r\n");
 }
 
 TEST(BatchCalculate, SpaceSeparatedExpressions) {
