@@ -1,11 +1,5 @@
 #include "cli/calc_command.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <iterator>
 
 #include "cli/cli_options.h"
@@ -14,8 +8,10 @@
 #include "engine/calculate_current_line.h"
 #include "engine/gbk_text.h"
 #include "engine/text_buffer.h"
-#include "settings/atomic_file.h"
+#include "settings/config_file.h"
+#include "settings/file_io.h"
 #include "settings/settings_fields.h"
+#include "settings/settings_loader.h"
 
 namespace tabulex {
 namespace {
@@ -86,6 +82,14 @@ int Failed(std::ostream& err, const std::string& message) {
 }
 
 std::optional<std::string> BuildSettings(const CliOptions& options, CalcSettings& settings) {
+  if (options.configPath) {
+    // A configuration file that cannot be read is an error here, not a set of defaults.
+    std::string bytes;
+    if (auto error = ReadFile(*options.configPath, bytes)) {
+      return "cannot read '" + *options.configPath + "': " + *error;
+    }
+    LoadSettings(ConfigFile(*options.configPath), settings);
+  }
   for (const auto& [field, value] : options.assignments) {
     if (auto error = SetSettingField(settings, field, value)) return error;
   }
@@ -119,39 +123,14 @@ int CalculateExpression(const CliOptions& options, const CalcSettings& settings,
   return 1;
 }
 
-std::optional<std::string> ReadAll(const std::string& path, std::string& bytes) {
-  const auto failure = [&](int error) {
-    return "cannot read '" + path + "': " + std::strerror(error);
-  };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return failure(errno);
-  struct stat status {};
-  if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-    ::close(fd);
-    return failure(EISDIR);
-  }
-  char chunk[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      const int error = errno;
-      ::close(fd);
-      return failure(error);
-    }
-    if (got == 0) break;
-    bytes.append(chunk, static_cast<std::size_t>(got));
-  }
-  ::close(fd);
-  return std::nullopt;
-}
-
 int CalculateText(const CliOptions& options, const CalcSettings& settings, std::istream& in,
                   std::ostream& out, std::ostream& err) {
   std::string bytes;
   const bool fromFile = options.inputPath && *options.inputPath != "-";
   if (fromFile) {
-    if (auto error = ReadAll(*options.inputPath, bytes)) return Failed(err, *error);
+    if (auto error = ReadFile(*options.inputPath, bytes)) {
+      return Failed(err, "cannot read '" + *options.inputPath + "': " + *error);
+    }
   } else {
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
