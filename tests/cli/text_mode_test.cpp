@@ -139,6 +139,23 @@ TEST(TextMode, AFileThatCannotBeReplacedIsReportedAndLeftAlone) {
   EXPECT_EQ(ReadFile(file), before);
 }
 
+TEST(TextMode, SettingsFromAConfigurationFileThenFromSet) {
+  TempDir dir;
+  const auto config = dir / "Tabulo配置文件.ini";
+  // GBK, as the desktop program writes it: 分数类型=1 and 逗号千分割=2.
+  WriteFile(config,
+            "[\xC6\xE4\xCB\xFB\xC9\xE8\xD6\xC3]\r\n"
+            "\xB7\xD6\xCA\xFD\xC0\xE0\xD0\xCD=1\r\n"
+            "\xB6\xBA\xBA\xC5\xC7\xA7\xB7\xD6\xB8\xEE=2\r\n");
+  EXPECT_EQ(Calc("1∟2+1∟4\n1234*1\n", {"--config", config.string()}).out,
+            "1∟2+1∟4=3∟4\n1234*1=1,234\n");
+  EXPECT_EQ(Calc("1∟2+1∟4\n", {"--set", "fractionDisplay=0", "--config", config.string()}).out,
+            "1∟2+1∟4=0.75\n");
+  const TextRun missing = Calc("1+1\n", {"--config", (dir / "none.ini").string()});
+  EXPECT_EQ(missing.exit, 2);
+  EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+}
+
 TEST(TextDocument, DetectsUtf8AndTheLineEnds) {
   EXPECT_TRUE(IsValidUtf8("价格 1+1"));
   EXPECT_FALSE(IsValidUtf8("\xBC\xDB"));
