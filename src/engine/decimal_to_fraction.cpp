@@ -21,7 +21,7 @@ std::string DecimalToFractionText(std::string_view text, FractionForm form,
   if (wholeText.size() + sign.size() >= 9 || IsNearZero(f)) {
     return FormatDecimalResult(text, settings);
   }
-  const auto found = SteppingFractionSearch(f);
+  const auto found = FindFraction(f);
   if (!found) return FormatDecimalResult(text, settings);
 
   const auto w = static_cast<std::int64_t>(whole);
