@@ -42,6 +42,7 @@ class Tokenizer {
   explicit Tokenizer(std::string_view text) : m_text(text) {}
 
   Outcome<TokenList> Run() {
+    m_tokens.reserve(m_text.size() / 2 + 2);
     while (m_i < m_text.size() && m_text[m_i] != ' ') {
       if (auto failure = Step()) return *failure;
     }

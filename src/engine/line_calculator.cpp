@@ -55,10 +55,11 @@ bool LineCalculator::Run() {
 
   const auto normalised = NormaliseExpression(expressionText, settings.thousandsSeparator);
   if (!normalised.ok()) return Fail(normalised.failure());
-  const auto tokens = ExpressionTokenizer(normalised.value());
+  auto tokens = ExpressionTokenizer(normalised.value());
   if (!tokens.ok()) return Fail(tokens.failure());
   const Evaluation evaluation = EvaluateExpression(
-      tokens.value(), state.conversionStep == 2 ? ConversionRun::SecondStep : ConversionRun::Normal,
+      std::move(tokens.value()),
+      state.conversionStep == 2 ? ConversionRun::SecondStep : ConversionRun::Normal,
       settings.angleUnit);
   if (evaluation.reachedEnd) state.evaluationReached = true;
   if (evaluation.failure) return Fail(*evaluation.failure);

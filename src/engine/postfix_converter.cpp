@@ -39,7 +39,7 @@ bool IsPrefixToken(std::string_view token) {
   return false;
 }
 
-Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
+Outcome<PostfixQueue> PostfixConverter(TokenList marked) {
   PostfixQueue queue;
   queue.reserve(marked.size());
   std::vector<std::string> stack;
@@ -52,37 +52,37 @@ Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
     while (!stack.empty() && IsPrefixToken(stack.back())) popTo();
   };
 
-  for (const std::string& t : marked) {
+  for (std::string& t : marked) {
     if (t == kEndMarker) break;
     if (IsPrefixToken(t)) {
-      stack.push_back(t);
+      stack.push_back(std::move(t));
     } else if (t == "!" || t == "%" || t == gbk::kPerMille) {
-      queue.push_back(t);
+      queue.push_back(std::move(t));
     } else if (IsNumberToken(t)) {
-      queue.push_back(t[0] == '.' ? "0" + t : t);
+      queue.push_back(t[0] == '.' ? "0" + t : std::move(t));
       popPrefixes();
     } else if (t == "(") {
-      stack.push_back(t);
+      stack.push_back(std::move(t));
     } else if (t == ")") {
       while (!stack.empty() && stack.back() != "(") popTo();
       if (!stack.empty()) stack.pop_back();
       popPrefixes();
     } else if (t == "+" || t == "-") {
       while (!stack.empty() && stack.back() != "(" && stack.back() != ",") popTo();
-      stack.push_back(t);
+      stack.push_back(std::move(t));
     } else if (t == "*" || t == "@" || t == "\\") {
       while (!stack.empty() && IsOneOf(stack.back(), {"*", "@", "\\", "^", "|"})) popTo();
-      stack.push_back(t);
+      stack.push_back(std::move(t));
     } else if (t == "^" || t == "|") {
       while (!stack.empty() && IsOneOf(stack.back(), {"^", "|"})) popTo();
-      stack.push_back(t);
+      stack.push_back(std::move(t));
     } else if (t == ",") {
       if (stack.empty()) return CommaMisplaced();
       while (stack.back() != "(" && stack.back() != ",") {
         if (stack.size() == 1) return CommaMisplaced();
         popTo();
       }
-      stack.push_back(t);
+      stack.push_back(std::move(t));
     }
     // Anything else, such as a number that begins with the fraction separator, is dropped.
   }

@@ -12,6 +12,6 @@ using PostfixQueue = TokenList;
 // The prefix set: the 21 function names and the negation "~".
 bool IsPrefixToken(std::string_view token);
 
-Outcome<PostfixQueue> PostfixConverter(const TokenList& marked);
+Outcome<PostfixQueue> PostfixConverter(TokenList marked);
 
 }  // namespace tabulex

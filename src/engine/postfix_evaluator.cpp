@@ -167,8 +167,8 @@ Evaluation PostfixEvaluator(const PostfixQueue& queue, ConversionRun run, int an
   return Evaluator(run, angleUnit).Run(queue);
 }
 
-Evaluation EvaluateExpression(const TokenList& tokens, ConversionRun run, int angleUnit) {
-  auto queue = PostfixConverter(SignMarker(tokens));
+Evaluation EvaluateExpression(TokenList tokens, ConversionRun run, int angleUnit) {
+  auto queue = PostfixConverter(SignMarker(std::move(tokens)));
   if (!queue.ok()) {
     Evaluation failed;
     failed.failure = queue.failure();

@@ -25,6 +25,6 @@ struct Evaluation {
 Evaluation PostfixEvaluator(const PostfixQueue& queue, ConversionRun run, int angleUnit);
 
 // The three passes: SignMarker, PostfixConverter, PostfixEvaluator.
-Evaluation EvaluateExpression(const TokenList& tokens, ConversionRun run, int angleUnit);
+Evaluation EvaluateExpression(TokenList tokens, ConversionRun run, int angleUnit);
 
 }  // namespace tabulex

@@ -20,21 +20,25 @@ bool TakesPrefixSignAfter(const std::string& token) {
 
 }  // namespace
 
-TokenList SignMarker(const TokenList& tokens) {
-  TokenList marked;
-  marked.reserve(tokens.size());
+TokenList SignMarker(TokenList tokens) {
+  // Marks in place: the kept tokens move down over the dropped ones. Each decision looks at
+  // the token before as it was, so that is remembered before it is moved.
+  std::size_t kept = 0;
+  bool afterPrefixPlace = true;  // the first token, or one after an operator, "(", "," or name
   for (std::size_t i = 0; i < tokens.size(); ++i) {
-    const std::string& token = tokens[i];
-    const bool isSign = token == "+" || token == "-";
-    const bool prefix = isSign && i + 1 < tokens.size() && IsOperandStart(tokens[i + 1]) &&
-                        (i == 0 || TakesPrefixSignAfter(tokens[i - 1]));
+    const bool isSign = tokens[i] == "+" || tokens[i] == "-";
+    const bool prefix =
+        isSign && i + 1 < tokens.size() && IsOperandStart(tokens[i + 1]) && afterPrefixPlace;
+    afterPrefixPlace = TakesPrefixSignAfter(tokens[i]);
     if (!prefix) {
-      marked.push_back(token);
-    } else if (token == "-") {
-      marked.emplace_back("~");
+      if (kept != i) tokens[kept] = std::move(tokens[i]);
+      ++kept;
+    } else if (tokens[i] == "-") {
+      tokens[kept++] = "~";
     }
   }
-  return marked;
+  tokens.resize(kept);
+  return tokens;
 }
 
 }  // namespace tabulex

@@ -6,6 +6,6 @@
 
 namespace tabulex {
 
-TokenList SignMarker(const TokenList& tokens);
+TokenList SignMarker(TokenList tokens);
 
 }  // namespace tabulex
