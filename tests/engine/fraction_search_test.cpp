@@ -284,7 +284,7 @@ TEST(FindFraction, ReturnsWhatTheSteppingSearchReturns) {
   }
 }
 
-TEST(FindFraction, WorkedValues) {
+TEST(FractionSearch, WorkedValues) {
   const struct {
     double f;
     std::int64_t n;  // 0: gives up
@@ -302,14 +302,16 @@ TEST(FindFraction, WorkedValues) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.f);
-    const auto found = FindFraction(row.f);
-    if (row.n == 0) {
-      EXPECT_FALSE(found) << Describe(found);
-      continue;
+    // Both searches, so the worked values pin the definition as well as the fast one.
+    for (const auto& found : {FindFraction(row.f), SteppingFractionSearch(row.f)}) {
+      if (row.n == 0) {
+        EXPECT_FALSE(found) << Describe(found);
+        continue;
+      }
+      ASSERT_TRUE(found);
+      EXPECT_EQ(found->numerator, row.n);
+      EXPECT_EQ(found->denominator, row.d);
     }
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->numerator, row.n);
-    EXPECT_EQ(found->denominator, row.d);
   }
 }
 

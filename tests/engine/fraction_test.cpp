@@ -2,7 +2,6 @@
 
 #include "engine/decimal_to_fraction.h"
 #include "engine/fraction_operand.h"
-#include "engine/fraction_search.h"
 #include "engine/gbk_text.h"
 #include "support/calc_harness.h"
 
@@ -44,29 +43,6 @@ TEST(FractionOperandValue, ValuesAndRefusals) {
     ASSERT_FALSE(out.ok());
     EXPECT_EQ(GbkToUtf8(out.message()), row.message);
   }
-}
-
-TEST(SteppingFractionSearch, FollowsTheStepsToTheirEnd) {
-  const struct {
-    double f;
-    std::int64_t n;
-    std::int64_t d;
-  } rows[] = {
-      {0.5, 1, 2},
-      {0.75, 3, 4},
-      {0.3333333333333, 1, 3},
-      {0.1428571428571, 1, 7},
-      {0.0001, 1, 10000},
-      {0.0000002, 1, 4999976},  // the difference is below 10^-12 before 1/5000000
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.f);
-    const auto found = SteppingFractionSearch(row.f);
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->numerator, row.n);
-    EXPECT_EQ(found->denominator, row.d);
-  }
-  EXPECT_FALSE(SteppingFractionSearch(0.414213562373));  // the square root of 2 gives up
 }
 
 TEST(DecimalToFractionText, WritesFractionsWithinTheDigitLimits) {
