@@ -16,8 +16,14 @@ struct Row {
   const char* key;      // UTF-8
   SettingKind kind;
   const char* defaultText;  // UTF-8, nullptr for none
+  const char* fieldName;    // the CalcSettings field's name, nullptr for none
   SettingField field;
 };
+
+// A CalcSettings field: its name and its member.
+#define FIELD(name) #name, &CalcSettings::name
+#define NO_FIELD \
+  nullptr, {}
 
 constexpr const char* kRun = "运行设置";
 constexpr const char* kOther = "其他设置";
@@ -26,66 +32,69 @@ constexpr const char* kFont = "字体设置";
 constexpr const char* kWindow = "启动窗口位置";
 constexpr const char* kKeypad = "键盘窗口设置";
 
-using S = CalcSettings;
 using K = SettingKind;
 using I = SettingId;
 
 constexpr Row kRows[] = {
-    {I::WindowState, kRun, "窗口状态", K::Int, "0", &S::windowState},
-    {I::WindowCode, kRun, "窗口代号", K::Int, nullptr, {}},
-    {I::SkinNumber, kRun, "软件皮肤", K::Int, "8", &S::skinNumber},
-    {I::BackgroundColor, kRun, "背景颜色", K::Int, "16777215", &S::backgroundColor},
-    {I::SkinSlider, kRun, "皮肤滑块条", K::Int, "100", &S::skinSlider},
-    {I::SkinEffects, kRun, "加载特效", K::Bool, "假", &S::skinEffects},
-    {I::CloseAction, kRun, "退出设置", K::Int, "0", &S::closeAction},
-    {I::UndoLimit, kRun, "撤销设置", K::Int, "50", &S::undoLimit},
-    {I::RunCount, kRun, "运行次数", K::Int64, "1", &S::runCount},
-    {I::PrecisionDigits, kRun, "运算精度设置", K::Int, "13", &S::precisionDigits},
-    {I::RoundHalfUpFlag, kRun, "四舍五入", K::Bool, nullptr, &S::roundHalfUpFlag},
-    {I::LaptopMode, kRun, "笔记本用户", K::Bool, nullptr, &S::laptopMode},
-    {I::NewLinePasteResult, kRun, "换行粘贴结果", K::Bool, nullptr, &S::newLinePasteResult},
-    {I::SpaceSeparates, kRun, "空格分式", K::Bool, "假", &S::spaceSeparates},
-    {I::DecimalRounding, kRun, "小数类型", K::Bool, "真", &S::decimalRounding},
-    {I::EdgeHiding, kRun, "边缘隐藏", K::Bool, "假", &S::edgeHiding},
-    {I::CaretOffset, kRun, "起始选择位置", K::Int, "0", {}},
-    {I::AllowMultipleInstances, kOther, "允许多开", K::Bool, "假", &S::allowMultipleInstances},
-    {I::AlwaysOnTop, kOther, "窗口前置", K::Bool, nullptr, &S::alwaysOnTop},
-    {I::ResultToClipboard, kOther, "结果到粘贴板", K::Bool, nullptr, &S::resultToClipboard},
-    {I::NewLineAfterCalc, kOther, "运算换行变量", K::Bool, nullptr, &S::newLineAfterCalc},
-    {I::AngleUnit, kOther, "角度制选中", K::Int, "1", &S::angleUnit},
-    {I::EnterInsertsNewLine, kOther, "回车换行", K::Bool, "假", &S::enterInsertsNewLine},
-    {I::RememberWindow, kOther, "记住窗口", K::Bool, "真", &S::rememberWindow},
-    {I::ThousandsSeparator, kOther, "逗号千分割", K::Int, "0", &S::thousandsSeparator},
-    {I::KeepContent, kOther, "退出保存", K::Bool, "假", &S::keepContent},
-    {I::FractionDisplay, kOther, "分数类型", K::Int, "0", &S::fractionDisplay},
-    {I::QuickInput, kOther, "成对括号", K::Bool, nullptr, &S::quickInput},
-    {I::WordWrap, kOther, "自动折回", K::Bool, "假", {}},
-    {I::AutoReplace, kOther, "自动替换", K::Bool, "假", &S::autoReplace},
+    {I::WindowState, kRun, "窗口状态", K::Int, "0", FIELD(windowState)},
+    {I::WindowCode, kRun, "窗口代号", K::Int, nullptr, NO_FIELD},
+    {I::SkinNumber, kRun, "软件皮肤", K::Int, "8", FIELD(skinNumber)},
+    {I::BackgroundColor, kRun, "背景颜色", K::Int, "16777215", FIELD(backgroundColor)},
+    {I::SkinSlider, kRun, "皮肤滑块条", K::Int, "100", FIELD(skinSlider)},
+    {I::SkinEffects, kRun, "加载特效", K::Bool, "假", FIELD(skinEffects)},
+    {I::CloseAction, kRun, "退出设置", K::Int, "0", FIELD(closeAction)},
+    {I::UndoLimit, kRun, "撤销设置", K::Int, "50", FIELD(undoLimit)},
+    {I::RunCount, kRun, "运行次数", K::Int64, "1", FIELD(runCount)},
+    {I::PrecisionDigits, kRun, "运算精度设置", K::Int, "13", FIELD(precisionDigits)},
+    {I::RoundHalfUpFlag, kRun, "四舍五入", K::Bool, nullptr, FIELD(roundHalfUpFlag)},
+    {I::LaptopMode, kRun, "笔记本用户", K::Bool, nullptr, FIELD(laptopMode)},
+    {I::NewLinePasteResult, kRun, "换行粘贴结果", K::Bool, nullptr, FIELD(newLinePasteResult)},
+    {I::SpaceSeparates, kRun, "空格分式", K::Bool, "假", FIELD(spaceSeparates)},
+    {I::DecimalRounding, kRun, "小数类型", K::Bool, "真", FIELD(decimalRounding)},
+    {I::EdgeHiding, kRun, "边缘隐藏", K::Bool, "假", FIELD(edgeHiding)},
+    {I::CaretOffset, kRun, "起始选择位置", K::Int, "0", NO_FIELD},
+    {I::AllowMultipleInstances, kOther, "允许多开", K::Bool, "假", FIELD(allowMultipleInstances)},
+    {I::AlwaysOnTop, kOther, "窗口前置", K::Bool, nullptr, FIELD(alwaysOnTop)},
+    {I::ResultToClipboard, kOther, "结果到粘贴板", K::Bool, nullptr, FIELD(resultToClipboard)},
+    {I::NewLineAfterCalc, kOther, "运算换行变量", K::Bool, nullptr, FIELD(newLineAfterCalc)},
+    {I::AngleUnit, kOther, "角度制选中", K::Int, "1", FIELD(angleUnit)},
+    {I::EnterInsertsNewLine, kOther, "回车换行", K::Bool, "假", FIELD(enterInsertsNewLine)},
+    {I::RememberWindow, kOther, "记住窗口", K::Bool, "真", FIELD(rememberWindow)},
+    {I::ThousandsSeparator, kOther, "逗号千分割", K::Int, "0", FIELD(thousandsSeparator)},
+    {I::KeepContent, kOther, "退出保存", K::Bool, "假", FIELD(keepContent)},
+    {I::FractionDisplay, kOther, "分数类型", K::Int, "0", FIELD(fractionDisplay)},
+    {I::QuickInput, kOther, "成对括号", K::Bool, nullptr, FIELD(quickInput)},
+    {I::WordWrap, kOther, "自动折回", K::Bool, "假", NO_FIELD},
+    {I::AutoReplace, kOther, "自动替换", K::Bool, "假", FIELD(autoReplace)},
     // The trailing space belongs to the key name.
-    {I::AutoInsertLastResult, kOther, "按esc退出 ", K::Bool, "假", &S::autoInsertLastResult},
-    {I::HotkeyEnabled, kHotkey, "热键状态", K::Bool, nullptr, &S::hotkeyEnabled},
-    {I::HotkeyModifier, kHotkey, "辅助功能快捷键", K::Int, "0", &S::hotkeyModifier},
-    {I::HotkeyKey, kHotkey, "辅助快捷键", K::Int, "112", &S::hotkeyKey},
-    {I::FullScreenKeyEnabled, kHotkey, "全屏快捷键", K::Bool, "假", &S::fullScreenKeyEnabled},
-    {I::FullScreenKeyModifier, kHotkey, "全屏功能快捷键", K::Int, "0", &S::fullScreenKeyModifier},
-    {I::FullScreenKeyCode, kHotkey, "全屏辅助快捷键", K::Int, "112", &S::fullScreenKeyCode},
-    {I::FontBold, kFont, "字体加粗", K::Bool, nullptr, {}},
-    {I::FontItalic, kFont, "字体倾斜", K::Bool, nullptr, {}},
-    {I::FontStrikeOut, kFont, "字体删除线", K::Bool, nullptr, {}},
-    {I::FontUnderline, kFont, "字体下划线", K::Bool, nullptr, {}},
-    {I::FontName, kFont, "字体名称", K::Text, "Times New Roman", {}},
-    {I::FontColor, kFont, "字体颜色", K::Int, "0", {}},
-    {I::FontSize, kFont, "字体大小", K::Int, "14", {}},
-    {I::WindowLeft, kWindow, "_启动窗口.左边", K::Int, "0", &S::windowLeft},
-    {I::WindowTop, kWindow, "_启动窗口.顶边", K::Int, "0", &S::windowTop},
-    {I::WindowWidth, kWindow, "_启动窗口.宽度", K::Int, "0", &S::windowWidth},
-    {I::WindowHeight, kWindow, "_启动窗口.高度", K::Int, "0", &S::windowHeight},
-    {I::KeypadWidth, kKeypad, "键盘宽度", K::Int, "540", {}},
-    {I::KeypadHeight, kKeypad, "键盘高度", K::Int, "265", {}},
-    {I::KeypadLeft, kKeypad, "键盘左边", K::Int, "265", {}},
-    {I::KeypadTop, kKeypad, "键盘顶边", K::Int, "265", {}},
-    {I::KeypadMode, kKeypad, "键盘模式", K::Bool, "真", {}},
+    {I::AutoInsertLastResult, kOther, "按esc退出 ", K::Bool, "假", FIELD(autoInsertLastResult)},
+    {I::HotkeyEnabled, kHotkey, "热键状态", K::Bool, nullptr, FIELD(hotkeyEnabled)},
+    {I::HotkeyModifier, kHotkey, "辅助功能快捷键", K::Int, "0", FIELD(hotkeyModifier)},
+    {I::HotkeyKey, kHotkey, "辅助快捷键", K::Int, "112", FIELD(hotkeyKey)},
+    {I::FullScreenKeyEnabled, kHotkey, "全屏快捷键", K::Bool, "假", FIELD(fullScreenKeyEnabled)},
+    {I::FullScreenKeyModifier, kHotkey, "全屏功能快捷键", K::Int, "0",
+     FIELD(fullScreenKeyModifier)},
+    {I::FullScreenKeyCode, kHotkey, "全屏辅助快捷键", K::Int, "112", FIELD(fullScreenKeyCode)},
+    {I::FontBold, kFont, "字体加粗", K::Bool, nullptr, NO_FIELD},
+    {I::FontItalic, kFont, "字体倾斜", K::Bool, nullptr, NO_FIELD},
+    {I::FontStrikeOut, kFont, "字体删除线", K::Bool, nullptr, NO_FIELD},
+    {I::FontUnderline, kFont, "字体下划线", K::Bool, nullptr, NO_FIELD},
+    {I::FontName, kFont, "字体名称", K::Text, "Times New Roman", NO_FIELD},
+    {I::FontColor, kFont, "字体颜色", K::Int, "0", NO_FIELD},
+    {I::FontSize, kFont, "字体大小", K::Int, "14", NO_FIELD},
+    {I::WindowLeft, kWindow, "_启动窗口.左边", K::Int, "0", FIELD(windowLeft)},
+    {I::WindowTop, kWindow, "_启动窗口.顶边", K::Int, "0", FIELD(windowTop)},
+    {I::WindowWidth, kWindow, "_启动窗口.宽度", K::Int, "0", FIELD(windowWidth)},
+    {I::WindowHeight, kWindow, "_启动窗口.高度", K::Int, "0", FIELD(windowHeight)},
+    {I::KeypadWidth, kKeypad, "键盘宽度", K::Int, "540", NO_FIELD},
+    {I::KeypadHeight, kKeypad, "键盘高度", K::Int, "265", NO_FIELD},
+    {I::KeypadLeft, kKeypad, "键盘左边", K::Int, "265", NO_FIELD},
+    {I::KeypadTop, kKeypad, "键盘顶边", K::Int, "265", NO_FIELD},
+    {I::KeypadMode, kKeypad, "键盘模式", K::Bool, "真", NO_FIELD},
 };
+
+#undef FIELD
+#undef NO_FIELD
 
 constexpr bool RowsFollowIdOrder() {
   for (std::size_t i = 0; i < std::size(kRows); ++i) {
@@ -101,7 +110,8 @@ std::vector<SettingKey> BuildTable() {
     std::optional<std::string> defaultText;
     if (row.defaultText != nullptr) defaultText = Utf8ToGbk(row.defaultText);
     table.push_back(SettingKey{row.id, Utf8ToGbk(row.section), Utf8ToGbk(row.key), row.kind,
-                               std::move(defaultText), row.field});
+                               std::move(defaultText),
+                               row.fieldName != nullptr ? row.fieldName : "", row.field});
   }
   return table;
 }

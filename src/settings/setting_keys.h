@@ -88,6 +88,7 @@ struct SettingKey {
   std::string key;
   SettingKind kind;
   std::optional<std::string> defaultText;  // none: a missing key reads as the empty text
+  std::string fieldName;                   // the CalcSettings field's name, or empty
   SettingField field;                      // monostate: the key has no CalcSettings field
 };
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "settings/calc_settings.h"
 
@@ -14,8 +13,5 @@ namespace tabulex {
 // decimal integer within the field's range. Returns a UTF-8 error text on failure.
 std::optional<std::string> SetSettingField(CalcSettings& settings, std::string_view name,
                                            std::string_view value);
-
-// Every field name, in the order of the record.
-std::vector<std::string_view> SettingFieldNames();
 
 }  // namespace tabulex
