@@ -154,6 +154,23 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return out;
 }
 
+std::size_t GbkLengthOf(std::uint32_t codePoint) {
+  if (codePoint < 0x80 || codePoint >= 0x10000 || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+    return 1;
+  }
+  char utf8[3] = {static_cast<char>(0xE0 | (codePoint >> 12)),
+                  static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+                  static_cast<char>(0x80 | (codePoint & 0x3F))};
+  std::size_t length = 3;
+  if (codePoint < 0x800) {
+    utf8[0] = static_cast<char>(0xC0 | (codePoint >> 6));
+    utf8[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    length = 2;
+  }
+  char pair[2];
+  return Tables().ToGbk(codePoint, std::string_view(utf8, length), pair) ? 2 : 1;
+}
+
 std::string GbkToUtf8(std::string_view gbk) {
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,10 @@ inline std::size_t GbkCharLength(std::string_view text, std::size_t offset) {
 // document; anything else (emoji, characters outside GBK, the euro sign, invalid UTF-8)
 // becomes "?", so a round trip never loses or mangles a character.
 std::string Utf8ToGbk(std::string_view utf8);
+
+// Bytes a Unicode character takes in GBK text: 1 for ASCII and for a character GBK cannot
+// hold (it becomes "?"), 2 for every other character.
+std::size_t GbkLengthOf(std::uint32_t codePoint);
 
 // GBK to UTF-8. A byte sequence that is not a GBK character becomes "?".
 std::string GbkToUtf8(std::string_view gbk);
