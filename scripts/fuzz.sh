@@ -8,7 +8,7 @@ seconds=${1:-30}
 "$top/scripts/install-deps.sh"
 cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DTABULEX_BUILD_FUZZ=ON -DTABULEX_BUILD_TESTS=OFF \
-  -DTABULEX_BUILD_BENCH=OFF >/dev/null
+  -DTABULEX_BUILD_BENCH=OFF -DTABULEX_BUILD_DESKTOP=OFF >/dev/null
 cmake --build "$top/build-fuzz"
 
 work=$(mktemp -d)

@@ -1,1 +1,27 @@
-// Filled in by the change that builds this part.
+#include "settings/shutdown_sequence.h"
+
+#include <utility>
+
+#include "settings/settings_writer.h"
+
+namespace tabulex {
+
+ShutdownSequence::ShutdownSequence(SettingsStore& store, RunFilesPaths paths,
+                                   ShutdownWindowPort& window, CalcSettings& settings)
+    : m_store{store}, m_paths{std::move(paths)}, m_window{window}, m_settings{settings} {}
+
+void ShutdownSequence::Arm() {
+  if (m_stage == Stage::Waiting) m_stage = Stage::Armed;
+}
+
+bool ShutdownSequence::Run() {
+  if (m_stage != Stage::Armed) return false;
+  // Done before the work: nothing below may start a second run.
+  m_stage = Stage::Done;
+  SaveOnClose(m_store, m_paths, m_window.EditorFont(), m_window.CaretOffset(), m_settings);
+  if (m_settings.keepContent) m_window.SaveContentBackup();
+  m_window.RemoveTrayIcon();
+  return true;
+}
+
+}  // namespace tabulex

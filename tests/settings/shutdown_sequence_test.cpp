@@ -1,1 +1,173 @@
-// Filled in by the change that builds this part.
+#include "settings/shutdown_sequence.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/gbk_text.h"
+#include "settings/ini_document.h"
+#include "settings/settings_writer.h"
+
+namespace tabulex {
+namespace {
+
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
+
+// An in-memory configuration file (given in UTF-8) that logs each write as
+// "section/key=value" (UTF-8) into the shared log.
+class RecordingStore final : public SettingsStore {
+ public:
+  RecordingStore(Log& log, std::string_view utf8Text)
+      : m_log{log}, m_document{Utf8ToGbk(utf8Text)} {}
+
+  std::string ReadKey(std::string_view section, std::string_view key,
+                      std::string_view defaultText) const override {
+    return m_document.ReadKey(section, key, defaultText);
+  }
+  bool WriteKey(std::string_view section, std::string_view key, std::string_view value) override {
+    m_log.push_back(GbkToUtf8(section) + "/" + GbkToUtf8(key) + "=" + GbkToUtf8(value));
+    return m_document.WriteKey(section, key, value);
+  }
+
+  std::string Read(std::string_view utf8Section, std::string_view utf8Key) const {
+    return GbkToUtf8(m_document.ReadKey(Utf8ToGbk(utf8Section), Utf8ToGbk(utf8Key), "absent"));
+  }
+
+ private:
+  Log& m_log;
+  IniDocument m_document;
+};
+
+class RecordingWindow final : public ShutdownWindowPort {
+ public:
+  explicit RecordingWindow(Log& log) : m_log{log} {}
+
+  EditorProperties font{};
+  std::int64_t caret{0};
+
+  EditorProperties EditorFont() const override { return font; }
+  std::int64_t CaretOffset() const override { return caret; }
+  void SaveContentBackup() override { m_log.push_back("SaveContentBackup"); }
+  void RemoveTrayIcon() override { m_log.push_back("RemoveTrayIcon"); }
+
+ private:
+  Log& m_log;
+};
+
+class ShutdownSequenceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "tabulex-shutdown-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    m_root = pattern;
+    m_paths = RunFilesPathsIn(m_root / "Tabulo运行文件");
+  }
+  void TearDown() override { fs::remove_all(m_root); }
+
+  // What SaveOnClose alone writes for these values.
+  Log SaveOnCloseWrites(const EditorProperties& font, std::int64_t caret, CalcSettings settings) {
+    Log log;
+    RecordingStore store(log, "");
+    SaveOnClose(store, m_paths, font, caret, settings);
+    return log;
+  }
+
+  fs::path m_root;
+  RunFilesPaths m_paths;
+};
+
+TEST_F(ShutdownSequenceTest, SavesThenKeepsTheTextThenRemovesTheTrayIcon) {
+  EditorProperties font;
+  font.fontName = Utf8ToGbk("楷体");
+  font.fontSize = 20;
+  for (const bool keepContent : {true, false}) {
+    SCOPED_TRACE(keepContent ? "keepContent" : "text not kept");
+    CalcSettings settings;
+    settings.keepContent = keepContent;
+    settings.closeAction = 2;
+    Log expected = SaveOnCloseWrites(font, 1234, settings);
+    if (keepContent) expected.push_back("SaveContentBackup");
+    expected.push_back("RemoveTrayIcon");
+
+    Log log;
+    RecordingStore store(log, "");
+    RecordingWindow window(log);
+    window.font = font;
+    window.caret = 1234;
+    ShutdownSequence shutdown(store, m_paths, window, settings);
+    shutdown.Arm();
+    EXPECT_TRUE(shutdown.Run());
+    EXPECT_EQ(log, expected);
+  }
+}
+
+TEST_F(ShutdownSequenceTest, RunsOnceAndOnlyAfterStartUp) {
+  const struct {
+    const char* name;
+    std::vector<const char*> calls;  // "arm" or "run"
+    std::vector<bool> ran;           // the result of each run
+    std::int64_t runCount;
+  } rows[] = {
+      {"second instance: never armed", {"run"}, {false}, 1},
+      {"destruction after session end", {"arm", "run", "run"}, {true, false}, 2},
+      {"signal, session end and destruction",
+       {"arm", "run", "run", "run"},
+       {true, false, false},
+       2},
+      {"armed again after the run", {"arm", "run", "arm", "run"}, {true, false}, 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Log log;
+    RecordingStore store(log, "");
+    RecordingWindow window(log);
+    CalcSettings settings;
+    ShutdownSequence shutdown(store, m_paths, window, settings);
+    std::vector<bool> ran;
+    for (const std::string call : row.calls) {
+      if (call == "arm") {
+        shutdown.Arm();
+      } else {
+        ran.push_back(shutdown.Run());
+      }
+    }
+    EXPECT_EQ(ran, row.ran);
+    EXPECT_EQ(settings.runCount, row.runCount);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "RemoveTrayIcon"), row.runCount - 1);
+    EXPECT_EQ(log.empty(), row.runCount == 1);
+  }
+}
+
+TEST_F(ShutdownSequenceTest, WithoutRememberWindowTheOldBoundsStayButTheStateIsWritten) {
+  Log log;
+  RecordingStore store(log,
+                       "[运行设置]\n窗口状态=0\n运行次数=5\n[启动窗口位置]\n_启动窗口.左边=10\n"
+                       "_启动窗口.顶边=20\n_启动窗口.宽度=700\n_启动窗口.高度=500\n");
+  RecordingWindow window(log);
+  CalcSettings settings;
+  settings.rememberWindow = false;
+  settings.windowLeft = 300;
+  settings.windowTop = 200;
+  settings.windowWidth = 900;
+  settings.windowHeight = 650;
+  settings.windowState = 3;
+  settings.runCount = 5;
+  ShutdownSequence shutdown(store, m_paths, window, settings);
+  shutdown.Arm();
+  ASSERT_TRUE(shutdown.Run());
+
+  EXPECT_EQ(store.Read("启动窗口位置", "_启动窗口.左边"), "10");
+  EXPECT_EQ(store.Read("启动窗口位置", "_启动窗口.顶边"), "20");
+  EXPECT_EQ(store.Read("启动窗口位置", "_启动窗口.宽度"), "700");
+  EXPECT_EQ(store.Read("启动窗口位置", "_启动窗口.高度"), "500");
+  EXPECT_EQ(store.Read("运行设置", "窗口状态"), "3");
+  EXPECT_EQ(store.Read("运行设置", "运行次数"), "6");
+}
+
+}  // namespace
+}  // namespace tabulex

@@ -1,1 +1,47 @@
-// Filled in by the change that builds this part.
+#include "window/status_bar_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace tabulex {
+
+static void PrintTo(const StatusBarWidths& w, std::ostream* out) {
+  *out << "{" << w.messages << ", " << w.caretPosition << ", " << w.clock << "}";
+}
+static void PrintTo(const EditorArea& a, std::ostream* out) {
+  *out << "{" << a.left << ", " << a.top << ", " << a.width << ", " << a.height << "}";
+}
+
+namespace {
+
+TEST(LayoutMainWindow, PartsAndEditorFollowTheClientArea) {
+  using F = FullScreenMode;
+  const struct {
+    const char* name;
+    ClientArea client;
+    F mode;
+    StatusBarWidths parts;
+    EditorArea editor;
+  } rows[] = {
+      {"wide window", {1000, 600, 22}, F::Off, {450, 200, 345}, {0, 0, 1000, 578}},
+      {"client width 550", {550, 300, 22}, F::Off, {0, 200, 345}, {0, 0, 550, 278}},
+      {"client width below 550", {400, 300, 22}, F::Off, {-150, 200, 345}, {0, 0, 400, 278}},
+      {"full screen: the whole client area",
+       {1000, 600, 22},
+       F::On,
+       {450, 200, 345},
+       {0, 0, 1000, 600}},
+      {"lower than the status bar", {300, 10, 22}, F::Off, {-250, 200, 345}, {0, 0, 300, 0}},
+      {"collapsed", {0, 0, 22}, F::Off, {-550, 200, 345}, {0, 0, 0, 0}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const MainWindowLayout layout = LayoutMainWindow(row.client, row.mode);
+    EXPECT_EQ(layout.statusBar, row.parts);
+    EXPECT_EQ(layout.editor, row.editor);
+  }
+}
+
+}  // namespace
+}  // namespace tabulex

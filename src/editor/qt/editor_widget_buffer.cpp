@@ -218,6 +218,9 @@ void EditorWidgetBuffer::ReplaceSelection(std::string_view text) {
 }
 
 void EditorWidgetBuffer::SetText(std::string_view text) {
+  // Announced even when the text stays the same: an undo to an identical snapshot must still
+  // reach the undo history, which waits for the change it caused.
+  m_changed = true;
   m_editor->setPlainText(ToWidgetText(text));
   QTextCursor cursor = m_editor->textCursor();
   cursor.setPosition(0);

@@ -1,0 +1,56 @@
+// The document behind the editor text: the file it was opened from or saved to, whether it
+// holds changes that are not saved, and the window title that follows the file. Plain state
+// that the window updates on each event; the dialogs and the file access are the caller's.
+//
+// Every change of the text marks the document modified, whoever made it: typing, paste, cut,
+// calculation results, typing-assistant replacements, and also undo and redo restores,
+// replace-all and drops, since none of them is saved. Open, new, clear all, a successful save
+// and the start-up restore leave it unmodified. Setting the whole text raises TextChanged
+// too, so those events are reported after the new text is in place.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tabulex {
+
+class DocumentState {
+ public:
+  // Any change of the editor text.
+  void TextChanged();
+
+  // The whole text has been replaced, and the document with it. A failed open leaves the
+  // document as it was (text, file, modified flag and title), so it reports nothing.
+  void Opened(std::filesystem::path path);
+  void NewDocument();
+  void ClearedAll();  // keeps the file: a later save still writes to it
+  void RestoredAtStartup();
+
+  // The whole text has been written to path (save, save as, and the save that the question
+  // about unsaved changes starts). A cancelled or failed save reports nothing: the document
+  // stays modified and keeps its file.
+  void Saved(std::filesystem::path path);
+
+  // True: closing, new and open ask whether to save first.
+  bool Modified() const { return m_modified; }
+
+  // Where a save without a name writes; empty when it has to ask for one.
+  const std::filesystem::path& FileName() const { return m_fileName; }
+
+  // The window title (UTF-8, as file names are): "Tabulex - " and the full path while the
+  // document has a file, "Tabulex" once it has none. Nothing until the first open, new or
+  // save: the window keeps its start-up caption until then.
+  std::optional<std::string> WindowTitle() const;
+
+  static std::string TitleFor(const std::filesystem::path& fileName);
+
+ private:
+  void Replaced(std::filesystem::path fileName);
+
+  std::filesystem::path m_fileName{};
+  bool m_modified{false};
+  bool m_titled{false};
+};
+
+}  // namespace tabulex

@@ -1,0 +1,35 @@
+// The shutdown: SaveOnClose, then the text backup when keepContent, then the tray icon goes.
+// The window layer calls Run from every way the program can end (the main window's
+// destruction, the session ending, SIGTERM and SIGHUP); it does its work once per run, and
+// only after a completed start-up, so a second instance ends without writing anything.
+#pragma once
+
+#include "settings/calc_settings.h"
+#include "settings/main_window_port.h"
+#include "settings/run_files_directory.h"
+#include "settings/settings_store.h"
+
+namespace tabulex {
+
+class ShutdownSequence {
+ public:
+  ShutdownSequence(SettingsStore& store, RunFilesPaths paths, ShutdownWindowPort& window,
+                   CalcSettings& settings);
+
+  // The start-up sequence has completed: from now on Run writes.
+  void Arm();
+
+  // True when this call did the work; false before Arm and after the first run.
+  bool Run();
+
+ private:
+  enum class Stage { Waiting, Armed, Done };
+
+  SettingsStore& m_store;
+  RunFilesPaths m_paths;
+  ShutdownWindowPort& m_window;
+  CalcSettings& m_settings;
+  Stage m_stage{Stage::Waiting};
+};
+
+}  // namespace tabulex
