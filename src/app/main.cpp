@@ -1,0 +1,52 @@
+// tabulex: the desktop calculator.
+#include <QApplication>
+
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/termination_signals.h"
+#include "settings/run_files_directory.h"
+
+namespace {
+
+// --run-dir DIR or --run-dir=DIR, taken out before Qt sees the arguments.
+std::optional<std::string> TakeRunDirOption(int& argc, char** argv) {
+  std::optional<std::string> runDir;
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--run-dir") == 0 && i + 1 < argc) {
+      runDir = argv[++i];
+    } else if (std::strncmp(argv[i], "--run-dir=", 10) == 0) {
+      runDir = argv[i] + 10;
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  argv[argc] = nullptr;
+  return runDir;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::optional<std::string> runDir = TakeRunDirOption(argc, argv);
+  // Window placement works on X11 coordinates: with a display and no platform chosen, use
+  // xcb (also under XWayland).
+  if (std::getenv("DISPLAY") != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+  }
+  QApplication application(argc, argv);
+  application.setApplicationName(QStringLiteral("Tabulex"));
+
+  tabulex::MainWindow window(tabulex::RunFilesPathsIn(tabulex::RunFilesDirectory(runDir)));
+  if (!window.Start()) return 0;
+  tabulex::TerminationSignals termination(&window);
+  QObject::connect(&termination, &tabulex::TerminationSignals::terminationRequested, &window,
+                   &tabulex::MainWindow::EndSession);
+  window.ShowAsStarted();
+  return application.exec();
+}

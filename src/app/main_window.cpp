@@ -1,0 +1,314 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSessionManager>
+#include <QTimer>
+
+#include "editor/caret_position_display.h"
+#include "editor/qt/main_editor.h"
+#include "engine/batch_calculation.h"
+#include "engine/fraction_conversion.h"
+#include "engine/gbk_text.h"
+#include "engine/recalculation.h"
+#include "engine/text_buffer.h"
+#include "settings/startup_sequence.h"
+#include "tools/qt/clear_accumulator_dialog.h"
+#include "window/bounds_tracking.h"
+#include "window/close_request.h"
+#include "window/qt/exit_confirm_dialog.h"
+#include "window/qt/main_status_bar.h"
+
+namespace tabulex {
+namespace {
+
+// Colours are stored as 0x00BBGGRR.
+QColor ColorOf(std::int32_t value) {
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+// Until the tray icon exists, keeping the program in the background minimises the window.
+constexpr TrayPresence kTray = TrayPresence::Missing;
+
+}  // namespace
+
+MainWindow::MainWindow(const RunFilesPaths& paths)
+    : m_paths{paths},
+      m_config{paths.configFile},
+      m_shutdown{m_config, paths, *this, m_settings},
+      m_backupScheduler{m_ticks, m_settings} {
+  setWindowTitle(QStringLiteral("Tabulex V6.2.3"));
+  m_editor = new MainEditor(this);
+  setCentralWidget(m_editor);
+  m_statusBar = new MainStatusBar(this);
+  setStatusBar(m_statusBar);
+  m_menus = new MainMenus(menuBar(), this);
+
+  m_session = std::make_unique<EditorSession>(
+      EditorSession{m_editor->buffer(), m_settings, m_state, m_statusBar->messages(),
+                    m_statusBar->caretPosition(), m_clipboard, m_ticks, m_undo, *this});
+  m_commands = std::make_unique<EditCommands>(*m_session);
+  m_editor->Attach(*m_session);
+
+  connect(m_editor, &MainEditor::textEdited, this, [this] {
+    m_document.TextChanged();
+    if (m_started) m_backupScheduler.TextChanged();
+  });
+  connect(m_editor, &MainEditor::contextMenuWanted, this, [this](const QPoint& at) {
+    m_menus->contextMenu()->exec(at);
+    m_editor->setFocus();
+  });
+  connect(m_statusBar, &MainStatusBar::doubleClicked, this, [this] {
+    ClearAll();
+    m_editor->setFocus();
+  });
+  ConnectMenus();
+
+  // The text is also kept while the program runs, a few seconds after the last change.
+  m_backupTimer = new QTimer(this);
+  connect(m_backupTimer, &QTimer::timeout, this, [this] {
+    if (m_backupScheduler.BackupDue()) SaveContentBackup();
+  });
+}
+
+MainWindow::~MainWindow() {
+  m_shutdown.Run();
+}
+
+bool MainWindow::Start() {
+  if (RunStartupSequence(m_config, *this, m_settings) == StartupOutcome::SecondInstance) {
+    return false;
+  }
+  m_shutdown.Arm();
+  m_started = true;
+  m_backupTimer->start(1000);
+  return true;
+}
+
+void MainWindow::ShowAsStarted() {
+  if (m_maximised) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+void MainWindow::EndSession() {
+  m_sessionEnding = true;
+  close();
+}
+
+template <typename Command>
+void MainWindow::Connect(QAction* action, Command command) {
+  connect(action, &QAction::triggered, this, [this, command] {
+    command();
+    m_editor->setFocus();
+  });
+}
+
+void MainWindow::ConnectMenus() {
+  MainMenus& m = *m_menus;
+  EditorBuffer& buffer = m_editor->buffer();
+  for (QAction* action : {m.undo, m.contextUndo}) Connect(action, [&] { m_undo.Undo(buffer); });
+  Connect(m.redo, [&] { m_undo.Redo(buffer); });
+  for (QAction* action : {m.cut, m.contextCut}) Connect(action, [this] { m_editor->cut(); });
+  for (QAction* action : {m.copy, m.contextCopy}) Connect(action, [this] { m_editor->copy(); });
+  for (QAction* action : {m.paste, m.contextPaste}) Connect(action, [this] { m_editor->paste(); });
+  for (QAction* action : {m.selectAll, m.contextSelectAll}) {
+    Connect(action, [this] { m_editor->selectAll(); });
+  }
+  for (QAction* action : {m.pasteResult, m.contextPasteResult}) {
+    Connect(action, [this] { m_commands->PasteResult(); });
+  }
+  for (QAction* action : {m.clearAll, m.contextClearAll}) Connect(action, [this] { ClearAll(); });
+  Connect(m.deleteLine, [this] { m_commands->DeleteCurrentLine(); });
+  Connect(m.separatorLine, [this] { m_commands->InsertSeparatorLine(); });
+  for (const InsertFunctionItem& item : EditCommands::InsertFunctionItems()) {
+    QAction* action = m.insertFunction->addAction(
+        QString::fromUtf8(item.caption.data(), static_cast<int>(item.caption.size())));
+    const std::string_view caption = item.caption;
+    Connect(action, [this, caption] { m_commands->InsertFunction(caption); });
+  }
+  for (QAction* action : {m.recalculate, m.contextRecalculate}) {
+    Connect(action, [this] { RecalculateLine(m_session->Calc()); });
+  }
+  for (QAction* action : {m.fractionConversion, m.contextFractionConversion}) {
+    Connect(action, [this] { FractionConversion(m_session->Calc()); });
+  }
+  Connect(m.batchCalculate, [this] { BatchCalculateInWindow(); });
+  Connect(m.clearAccumulator, [this] {
+    if (ClearAccumulatorDialog(this).Confirm()) m_state.accumulatorList.clear();
+  });
+}
+
+void MainWindow::ClearAll() {
+  m_commands->ClearAll();
+  m_document.ClearedAll();
+}
+
+// The batch runs on a copy of the text, which costs nothing per line, and the result comes
+// back as one change: one undo step, however many lines were calculated.
+void MainWindow::BatchCalculateInWindow() {
+  EditorWidgetBuffer& buffer = m_editor->buffer();
+  TextBuffer copy(buffer.Text());
+  BatchCalculate(
+      CalcContext{copy, m_settings, m_state, m_statusBar->messages(), m_clipboard, m_ticks});
+  const std::string text = copy.Text();
+  if (text != buffer.Text()) {
+    m_editor->SetTypedTextRules(false);
+    buffer.SetText(text);
+    m_editor->SetTypedTextRules(true);
+  }
+  buffer.SetCaret(copy.Caret());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  const CloseRequestStart start =
+      StartCloseRequest(CloseRequest{m_sessionEnding, m_settings.closeAction, kTray});
+  if (start.minimise) showMinimized();
+  CloseOutcome outcome = start.outcome;
+  if (start.askExitConfirm) {
+    outcome = AnswerExitConfirm(ExitConfirmDialog(this).Ask(), kTray, m_settings);
+  }
+  if (outcome.hide) hide();
+  if (outcome.verdict == CloseVerdict::Allow) {
+    m_shutdown.Run();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  Track();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Track();
+}
+
+void MainWindow::Track() {
+  if (!m_started) return;
+  const ReportedWindowState state = isMaximized()   ? ReportedWindowState::Maximised
+                                    : isMinimized() ? ReportedWindowState::Minimised
+                                                    : ReportedWindowState::Normal;
+  TrackBounds(PrimaryScreenSize(), Bounds(), state, m_settings);
+}
+
+void MainWindow::ApplyBounds(const WindowBounds& bounds) {
+  move(bounds.left, bounds.top);
+  resize(bounds.width, bounds.height);
+}
+
+WindowBounds MainWindow::Bounds() const {
+  const QRect frame = isVisible() ? frameGeometry() : geometry();
+  return WindowBounds{frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void MainWindow::SetMaximised(bool maximised) {
+  m_maximised = maximised;
+}
+
+ScreenSize MainWindow::PrimaryScreenSize() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return ScreenSize{1024, 768};
+  return ScreenSize{screen->geometry().width(), screen->geometry().height()};
+}
+
+void MainWindow::FocusEditor() {
+  m_editor->setFocus();
+}
+
+void MainWindow::SetEditorBackgroundColor(std::int32_t color) {
+  QPalette palette = m_editor->palette();
+  palette.setColor(QPalette::Base, ColorOf(color));
+  m_editor->setPalette(palette);
+}
+
+void MainWindow::ApplyEditorFont(const EditorProperties& properties) {
+  QFont font(QString::fromStdString(GbkToUtf8(properties.fontName)));
+  font.setPointSize(std::max(1, properties.fontSize));
+  font.setBold(properties.fontBold);
+  font.setItalic(properties.fontItalic);
+  font.setStrikeOut(properties.fontStrikeOut);
+  font.setUnderline(properties.fontUnderline);
+  m_editor->setFont(font);
+  m_fontColor = properties.fontColor;
+  QPalette palette = m_editor->palette();
+  palette.setColor(QPalette::Text, ColorOf(properties.fontColor));
+  m_editor->setPalette(palette);
+}
+
+void MainWindow::SetWordWrap(bool wordWrap) {
+  m_editor->setLineWrapMode(wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  m_editor->setHorizontalScrollBarPolicy(wordWrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+void MainWindow::InstallSessionEndWatch() {
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+    m_sessionEnding = true;
+    m_shutdown.Run();
+  });
+}
+
+void MainWindow::SetAlwaysOnTop(bool alwaysOnTop) {
+  setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop);
+}
+
+void MainWindow::RestoreContentBackup() {
+  ::tabulex::RestoreContentBackup(m_editor->buffer(), m_settings.keepContent, m_paths.backupFile,
+                                  m_config);
+  m_document.RestoredAtStartup();
+}
+
+void MainWindow::RecordInitialUndoSnapshot() {
+  m_undo.SetLimit(m_settings.undoLimit);
+  m_undo.RecordSnapshot(m_editor->buffer());
+}
+
+void MainWindow::ShowCaretPosition() {
+  CaretPositionDisplay(m_editor->buffer(), m_statusBar->caretPosition());
+}
+
+void MainWindow::ShowStatus(std::string_view gbkText) {
+  m_statusBar->messages().ShowStatus(gbkText);
+}
+
+EditorProperties MainWindow::EditorFont() const {
+  const QFont font = m_editor->font();
+  EditorProperties properties;
+  properties.fontBold = font.bold();
+  properties.fontItalic = font.italic();
+  properties.fontStrikeOut = font.strikeOut();
+  properties.fontUnderline = font.underline();
+  properties.fontName = Utf8ToGbk(font.family().toStdString());
+  properties.fontColor = m_fontColor;
+  properties.fontSize = font.pointSize();
+  return properties;
+}
+
+std::int64_t MainWindow::CaretOffset() const {
+  return static_cast<std::int64_t>(m_editor->buffer().Caret());
+}
+
+void MainWindow::SaveContentBackup() {
+  ::tabulex::SaveContentBackup(m_editor->buffer(), m_paths.backupFile);
+}
+
+int MainWindow::WindowLeft() const {
+  return frameGeometry().left();
+}
+int MainWindow::WindowTop() const {
+  return frameGeometry().top();
+}
+void MainWindow::MoveWindowTo(int left, int top) {
+  move(left, top);
+}
+
+}  // namespace tabulex

@@ -1,0 +1,133 @@
+// MainWindow: the calculator's window. It owns the editor, the status bar, the menus and the
+// program-wide state, and wires them together; the behaviour lives in the logic units and
+// widgets it connects. It is also the window the start-up and shutdown sequences act on.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "app/main_menus.h"
+#include "app/qt_clipboard.h"
+#include "editor/content_backup.h"
+#include "editor/document_state.h"
+#include "editor/edit_commands.h"
+#include "editor/editor_session.h"
+#include "editor/undo_history.h"
+#include "editor/window_actions.h"
+#include "engine/calculation_state.h"
+#include "engine/tick_source.h"
+#include "settings/calc_settings.h"
+#include "settings/config_file.h"
+#include "settings/main_window_port.h"
+#include "settings/run_files_directory.h"
+#include "settings/shutdown_sequence.h"
+
+class QTimer;
+
+namespace tabulex {
+
+class MainEditor;
+class MainStatusBar;
+
+class MainWindow final : public QMainWindow,
+                         private MainWindowPort,
+                         private ShutdownWindowPort,
+                         private WindowActions {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(const RunFilesPaths& paths);
+  ~MainWindow() override;
+
+  // Runs the start-up sequence; false in a second instance, which must end at once.
+  bool Start();
+  // Shows the window as the start-up sequence left it (maximised or at its bounds).
+  void ShowAsStarted();
+  // Closes the window as at the end of the session: no question, everything written.
+  void EndSession();
+
+  MainEditor& editor() { return *m_editor; }
+  MainStatusBar& statusBar() { return *m_statusBar; }
+  MainMenus& menus() { return *m_menus; }
+  CalculationState& calculationState() { return m_state; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ConnectMenus();
+  void Track();
+  void BatchCalculateInWindow();
+  void ClearAll();
+  // Runs a command, then gives the editor the keyboard focus back.
+  template <typename Command>
+  void Connect(QAction* action, Command command);
+
+  // MainWindowPort
+  void ApplyBounds(const WindowBounds& bounds) override;
+  WindowBounds Bounds() const override;
+  void SetMaximised(bool maximised) override;
+  ScreenSize PrimaryScreenSize() const override;
+  bool RunSingleInstanceStep() override { return true; }
+  void ApplySkin(std::int32_t) override {}
+  void FocusEditor() override;
+  void SetEditorBackgroundColor(std::int32_t color) override;
+  void ApplySkinTransparency(std::int32_t) override {}
+  void ApplySkinEffects(bool) override {}
+  void AddTrayIcon() override {}
+  void ApplyEditorFont(const EditorProperties& font) override;
+  void SetWordWrap(bool wordWrap) override;
+  void RegisterShowHideHotkey(std::int32_t, std::int32_t) override {}
+  void UnregisterShowHideHotkey() override {}
+  void InstallSessionEndWatch() override;
+  void InstallEditorKeyUpHook() override {}  // the editor reports key releases itself
+  void RegisterDropTarget() override {}
+  void SetAlwaysOnTop(bool alwaysOnTop) override;
+  void RestoreContentBackup() override;
+  void RecordInitialUndoSnapshot() override;
+  void ShowCaretPosition() override;
+  void SetEdgeTimerInterval(std::int32_t) override {}
+  void ShowStatus(std::string_view gbkText) override;
+  void PullBackOnScreen() override {}
+  void SetEdgeGraceTicks(std::int32_t) override {}
+
+  // ShutdownWindowPort
+  EditorProperties EditorFont() const override;
+  std::int64_t CaretOffset() const override;
+  void SaveContentBackup() override;
+  void RemoveTrayIcon() override {}
+
+  // WindowActions
+  bool IsFullScreen() const override { return m_fullScreen; }
+  void ToggleFullScreen() override {}
+  int WindowLeft() const override;
+  int WindowTop() const override;
+  void MoveWindowTo(int left, int top) override;
+
+  RunFilesPaths m_paths;
+  ConfigFile m_config;
+  CalcSettings m_settings;
+  CalculationState m_state;
+  UndoHistory m_undo;
+  DocumentState m_document;
+  QtClipboard m_clipboard;
+  SteadyTickSource m_ticks;
+  MainEditor* m_editor{};
+  MainStatusBar* m_statusBar{};
+  MainMenus* m_menus{};
+  std::unique_ptr<EditorSession> m_session;
+  std::unique_ptr<EditCommands> m_commands;
+  ShutdownSequence m_shutdown;
+  ContentBackupScheduler m_backupScheduler;
+  QTimer* m_backupTimer{};
+  std::int32_t m_fontColor{0};
+  bool m_maximised{false};
+  bool m_fullScreen{false};
+  bool m_sessionEnding{false};
+  bool m_started{false};
+};
+
+}  // namespace tabulex
