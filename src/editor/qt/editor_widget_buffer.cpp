@@ -212,9 +212,10 @@ void EditorWidgetBuffer::Select(std::size_t start, std::size_t length) {
 }
 
 void EditorWidgetBuffer::ReplaceSelection(std::string_view text) {
+  // Through a copy of the cursor: the widget's own follows the insertion, and handlers that
+  // run during it may place it elsewhere.
   QTextCursor cursor = m_editor->textCursor();
   cursor.insertText(ToWidgetText(text));
-  m_editor->setTextCursor(cursor);
 }
 
 void EditorWidgetBuffer::SetText(std::string_view text) {

@@ -98,9 +98,10 @@ void MainEditor::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainEditor::InsertTyped(const QString& text) {
+  // Through a copy of the cursor: the widget's own follows the insertion, and handlers that
+  // run during it may place it elsewhere (the typing assistant's "()" puts it between).
   QTextCursor cursor = textCursor();
   cursor.insertText(AsGbkCanHoldIt(text));
-  setTextCursor(cursor);
   ensureCursorVisible();
 }
 

@@ -1,0 +1,198 @@
+// The real main window, offscreen: keys typed into the MainEditor, the text, the caret and the
+// status bar read back. Each test gets a fresh window and a temporary run-files directory.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QTest>
+
+#include <filesystem>
+
+#include "editor/qt/main_editor.h"
+#include "engine/gbk_text.h"
+#include "settings/config_file.h"
+#include "settings/file_io.h"
+#include "settings/setting_keys.h"
+#include "window/qt/main_status_bar.h"
+
+namespace tabulex {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tabulex-XXXXXX").string();
+    m_dir = ::mkdtemp(pattern.data());
+  }
+  void TearDown() override {
+    m_window.reset();
+    std::filesystem::remove_all(m_dir);
+  }
+
+  // Configuration keys to have in the file before the window starts (UTF-8 values).
+  void Configure(SettingId id, const char* value) {
+    ConfigFile config(RunFilesPathsIn(m_dir).configFile);
+    WriteSetting(config, id, Utf8ToGbk(value));
+  }
+
+  MainWindow& Open() {
+    m_window = std::make_unique<MainWindow>(RunFilesPathsIn(m_dir));
+    EXPECT_TRUE(m_window->Start());
+    m_window->ShowAsStarted();
+    // Menu shortcuts reach only the active window.
+    m_window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->editor().setFocus();
+    return *m_window;
+  }
+
+  // The editor text in UTF-8 with CR LF, "▮" at the caret.
+  std::string Shown() {
+    EditorWidgetBuffer& buffer = m_window->editor().buffer();
+    const std::string text = buffer.Text();
+    const std::size_t caret = buffer.Caret();
+    return GbkToUtf8(text.substr(0, caret)) + "▮" + GbkToUtf8(text.substr(caret));
+  }
+
+  void Type(const char* utf8) { QTest::keyClicks(&m_window->editor(), QString::fromUtf8(utf8)); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&m_window->editor(), key, modifiers);
+  }
+  std::string Part(int part) { return m_window->statusBar().PartText(part).toStdString(); }
+  void SetText(const char* utf8) {
+    m_window->editor().buffer().SetText(Utf8ToGbk(utf8));
+    m_window->editor().buffer().SetCaret(m_window->editor().buffer().Length());
+  }
+
+  std::filesystem::path m_dir;
+  std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(MainWindowTest, StartsWithTheBlankDocumentAndItsFirstStatusText) {
+  MainWindow& window = Open();
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex V6.2.3");
+  EXPECT_EQ(window.editor().buffer().Text(), std::string(90, '\0').replace(0, 90, [] {
+    std::string blank;
+    for (int i = 0; i < 45; ++i) blank += "\r\n";
+    return blank;
+  }()));
+  EXPECT_EQ(Part(0), " [提示]_初始化完毕，请输入表达式!");
+  EXPECT_EQ(Part(1), " 行: 1,列: 1,");
+}
+
+TEST_F(MainWindowTest, TypingAndEnterCalculateTheLine) {
+  Open();
+  SetText("");
+  Type("15+3");
+  EXPECT_EQ(Part(0), " [提示]_ 表达式输入完毕按“回车键”计算！");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Shown(), "15+3=18▮");
+  EXPECT_EQ(Part(0), "  [运算完成]_用时 0 秒");
+  EXPECT_EQ(Part(1), " 行: 1,列: 7,");
+  Key(Qt::Key_Return, Qt::ControlModifier);  // Ctrl+Enter breaks the line
+  Type("x");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Shown(), "15+3=18\r\nx▮");
+  EXPECT_EQ(Part(0), "  [表达式错误]_有不可识别的字符！");
+}
+
+TEST_F(MainWindowTest, TypingAssistanceWorksOnTheRealWidget) {
+  Configure(SettingId::AutoReplace, "真");
+  Open();
+  SetText("");
+  Type("2**3");
+  EXPECT_EQ(Shown(), "2^3▮");
+  Type("+pi");
+  EXPECT_EQ(Shown(), "2^3+π▮");
+  Type("..");
+  EXPECT_EQ(Shown(), "2^3+π(▮)");
+}
+
+TEST_F(MainWindowTest, UndoAndRedoStepThroughTheChanges) {
+  Open();
+  SetText("");
+  Type("1+2");
+  MainMenus& menus = m_window->menus();
+  menus.undo->trigger();
+  EXPECT_EQ(Shown(), "1+▮");
+  menus.undo->trigger();
+  menus.undo->trigger();
+  EXPECT_EQ(Shown(), "▮");
+  menus.redo->trigger();
+  EXPECT_EQ(Shown(), "1▮");
+  Key(Qt::Key_Z, Qt::ControlModifier);  // the menu's shortcut, not the widget's own undo
+  EXPECT_EQ(Shown(), "▮");
+}
+
+TEST_F(MainWindowTest, EditCommandsFromTheMenus) {
+  Open();
+  SetText("1+1");
+  Key(Qt::Key_Return);
+  MainMenus& menus = m_window->menus();
+  menus.pasteResult->trigger();
+  EXPECT_EQ(Shown(), "1+1=22▮");
+  menus.deleteLine->trigger();
+  EXPECT_EQ(Shown(), "▮");
+  menus.separatorLine->trigger();
+  EXPECT_EQ(m_window->editor().buffer().Length(), 216u);
+  menus.insertFunction->actions().at(4)->trigger();  // "cos("
+  EXPECT_TRUE(Shown().ends_with("cos（▮")) << Shown();
+  menus.clearAll->trigger();
+  EXPECT_EQ(m_window->editor().buffer().Length(), 90u);
+}
+
+TEST_F(MainWindowTest, BatchCalculationIsOneUndoStep) {
+  Open();
+  SetText("1+1\r\n2*3\r\nx\r\n4^2");
+  m_window->menus().batchCalculate->trigger();
+  EXPECT_EQ(Shown(), "1▮+1=2\r\n2*3=6\r\nx\r\n4^2=16");
+  m_window->menus().undo->trigger();
+  EXPECT_EQ(m_window->editor().buffer().Text(), "1+1\r\n2*3\r\nx\r\n4^2");
+}
+
+TEST_F(MainWindowTest, PastedCharactersGbkCannotHoldBecomeQuestionMarks) {
+  Open();
+  SetText("");
+  QApplication::clipboard()->setText(QString::fromUtf8("1😀+€2"));
+  if (QApplication::clipboard()->text().isEmpty()) GTEST_SKIP() << "no clipboard here";
+  m_window->menus().paste->trigger();
+  EXPECT_EQ(Shown(), "1?+?2▮");
+}
+
+TEST_F(MainWindowTest, QuickInputTakesMainKeyboardDigitsOnly) {
+  Configure(SettingId::QuickInput, "真");
+  Open();
+  SetText("");
+  Key(Qt::Key_9);
+  Key(Qt::Key_9, Qt::KeypadModifier);
+  EXPECT_EQ(Shown(), "(9▮");
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheShutdownKeysAndTheKeptText) {
+  Configure(SettingId::CloseAction, "1");
+  Configure(SettingId::KeepContent, "真");
+  Open();
+  SetText("");
+  Type("2*3");  // "*" is typed as "×"
+  Key(Qt::Key_Return);
+  m_window->close();
+  const RunFilesPaths paths = RunFilesPathsIn(m_dir);
+  ConfigFile config(paths.configFile);
+  EXPECT_EQ(ReadSetting(config, SettingId::RunCount), "2");
+  EXPECT_EQ(ReadSetting(config, SettingId::CaretOffset), "6");
+  std::string backup;
+  ASSERT_FALSE(ReadFile(paths.backupFile, backup));
+  EXPECT_EQ(backup, "2\xA1\xC1" "3=6");
+
+  // The next start brings the text back with the caret where it was.
+  m_window.reset();
+  Open();
+  EXPECT_EQ(Shown(), "2×3=6▮");
+}
+
+}  // namespace
+}  // namespace tabulex
