@@ -186,7 +186,9 @@ TEST_F(MainWindowTest, ClosingWritesTheShutdownKeysAndTheKeptText) {
   EXPECT_EQ(ReadSetting(config, SettingId::CaretOffset), "6");
   std::string backup;
   ASSERT_FALSE(ReadFile(paths.backupFile, backup));
-  EXPECT_EQ(backup, "2\xA1\xC1" "3=6");
+  EXPECT_EQ(backup,
+            "2\xA1\xC1"
+            "3=6");
 
   // The next start brings the text back with the caret where it was.
   m_window.reset();
