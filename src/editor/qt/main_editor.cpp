@@ -1,5 +1,6 @@
 #include "editor/qt/main_editor.h"
 
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -157,6 +158,18 @@ void MainEditor::focusInEvent(QFocusEvent* event) {
 
 void MainEditor::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();  // the main window's own menu opens on the right-button release
+}
+
+// Text an input method commits enters as typed text does: what GBK cannot hold becomes "?".
+void MainEditor::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  if (committed.isEmpty() || AsGbkCanHoldIt(committed) == committed) {
+    return QPlainTextEdit::inputMethodEvent(event);
+  }
+  QInputMethodEvent sanitized(event->preeditString(), event->attributes());
+  sanitized.setCommitString(AsGbkCanHoldIt(committed), event->replacementStart(),
+                            event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&sanitized);
 }
 
 void MainEditor::insertFromMimeData(const QMimeData* source) {

@@ -54,6 +54,7 @@ class MainEditor final : public QPlainTextEdit {
   void focusInEvent(QFocusEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
   void InsertTyped(const QString& text);
