@@ -22,6 +22,7 @@
 #include "window/close_request.h"
 #include "window/qt/exit_confirm_dialog.h"
 #include "window/qt/main_status_bar.h"
+#include "window/status_bar_layout.h"
 
 namespace tabulex {
 namespace {
@@ -190,6 +191,12 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  // The editor fills the client area above the status bar (the central widget does that);
+  // the status bar's parts follow the window's width.
+  const MainWindowLayout layout =
+      LayoutMainWindow(ClientArea{width(), height(), m_statusBar->height()},
+                       m_fullScreen ? FullScreenMode::On : FullScreenMode::Off);
+  m_statusBar->SetPartWidths(layout.statusBar);
   Track();
 }
 

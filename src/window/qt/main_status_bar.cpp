@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "engine/gbk_text.h"
 #include "window/clock_text.h"
 
@@ -36,6 +38,12 @@ void MainStatusBar::Part::ShowStatus(std::string_view gbkText) {
 
 QString MainStatusBar::PartText(int part) const {
   return m_labels[part]->text();
+}
+
+void MainStatusBar::SetPartWidths(const StatusBarWidths& widths) {
+  m_labels[0]->setFixedWidth(std::max(0, widths.messages));
+  m_labels[1]->setFixedWidth(widths.caretPosition);
+  m_labels[2]->setFixedWidth(widths.clock);
 }
 
 void MainStatusBar::ShowClock() {

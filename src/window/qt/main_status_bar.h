@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "engine/status_sink.h"
+#include "window/status_bar_layout.h"
 
 class QLabel;
 class QTimer;
@@ -21,6 +22,8 @@ class MainStatusBar final : public QStatusBar {
   StatusSink& messages() { return m_messages; }
   StatusSink& caretPosition() { return m_caretPosition; }
   QString PartText(int part) const;
+  // Widths of the three parts; a width of 0 or less leaves part 0 no room.
+  void SetPartWidths(const StatusBarWidths& widths);
 
  signals:
   void doubleClicked();
