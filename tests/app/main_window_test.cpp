@@ -102,6 +102,18 @@ TEST_F(MainWindowTest, TypingAndEnterCalculateTheLine) {
   EXPECT_EQ(Part(0), "  [表达式错误]_有不可识别的字符！");
 }
 
+TEST_F(MainWindowTest, TheWindowKeepsItsWidthWhileTheStatusBarChanges) {
+  MainWindow& window = Open();
+  window.resize(640, 400);
+  QApplication::processEvents();
+  SetText("");
+  Type("123456789+123456789+123456789+123456789+123456789+x");
+  Key(Qt::Key_Return);
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(window.width(), 640);
+  EXPECT_LE(window.statusBar().geometry().right(), window.width());
+}
+
 TEST_F(MainWindowTest, TypingAssistanceWorksOnTheRealWidget) {
   Configure(SettingId::AutoReplace, "真");
   Open();

@@ -41,7 +41,9 @@ QString MainStatusBar::PartText(int part) const {
 }
 
 void MainStatusBar::SetPartWidths(const StatusBarWidths& widths) {
-  m_labels[0]->setFixedWidth(std::max(0, widths.messages));
+  // Only a ceiling for part 0: a fixed width would raise the window's minimum width to the
+  // width it was computed from, and the window would grow with every layout.
+  m_labels[0]->setMaximumWidth(std::max(0, widths.messages));
   m_labels[1]->setFixedWidth(widths.caretPosition);
   m_labels[2]->setFixedWidth(widths.clock);
 }
