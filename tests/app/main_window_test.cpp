@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -112,6 +113,15 @@ TEST_F(MainWindowTest, TheWindowKeepsItsWidthWhileTheStatusBarChanges) {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   EXPECT_EQ(window.width(), 640);
   EXPECT_LE(window.statusBar().geometry().right(), window.width());
+
+  // Narrower than the caret and clock parts: they keep their widths and are cut off.
+  window.resize(400, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(window.width(), 400);
+  const QList<QLabel*> parts = window.statusBar().findChildren<QLabel*>();
+  ASSERT_EQ(parts.size(), 3);
+  EXPECT_EQ(parts[1]->width(), 200);
+  EXPECT_EQ(parts[2]->width(), 345);
 }
 
 TEST_F(MainWindowTest, TypingAssistanceWorksOnTheRealWidget) {

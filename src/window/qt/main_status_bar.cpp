@@ -48,6 +48,10 @@ void MainStatusBar::SetPartWidths(const StatusBarWidths& widths) {
   m_labels[2]->setFixedWidth(widths.clock);
 }
 
+QSize MainStatusBar::minimumSizeHint() const {
+  return {0, QStatusBar::minimumSizeHint().height()};
+}
+
 void MainStatusBar::ShowClock() {
   const QDateTime now = QDateTime::currentDateTime();
   m_labels[2]->setText(QString::fromStdString(ClockText(

@@ -24,6 +24,8 @@ class MainStatusBar final : public QStatusBar {
   QString PartText(int part) const;
   // Widths of the three parts; a width of 0 or less leaves part 0 no room.
   void SetPartWidths(const StatusBarWidths& widths);
+  // The window may be narrower than the fixed parts: they are then cut off at its right edge.
+  QSize minimumSizeHint() const override;
 
  signals:
   void doubleClicked();
