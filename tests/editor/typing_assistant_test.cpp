@@ -131,6 +131,15 @@ TEST(TypingAssistantTest, LaptopReplacementFollowsTheSnapshot) {
   editor.Type("【");
   ASSERT_EQ(editor.Shown(), "÷▮");
   EXPECT_EQ(editor.undo.Current(), 3);  // "", "【", "÷"
+
+  // Undo passes the typed bracket instead of replacing it again; redo comes back to "÷".
+  editor.undo.Undo(editor.buffer);
+  EXPECT_EQ(editor.Shown(), "【▮");
+  editor.undo.Undo(editor.buffer);
+  EXPECT_EQ(editor.Shown(), "▮");
+  editor.undo.Redo(editor.buffer);
+  editor.undo.Redo(editor.buffer);
+  EXPECT_EQ(editor.Shown(), "÷▮");
 }
 
 // A restore by undo or redo is a change too; it must not become a new snapshot.
