@@ -1,5 +1,7 @@
 // tabulex: the desktop calculator.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <cstring>
@@ -41,6 +43,12 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Tabulex"));
+  // The program speaks Chinese whatever the locale: Qt's standard buttons and dialogs too.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    application.installTranslator(&qtTexts);
+  }
 
   tabulex::MainWindow window(tabulex::RunFilesPathsIn(tabulex::RunFilesDirectory(runDir)));
   if (!window.Start()) return 0;

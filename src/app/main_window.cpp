@@ -3,14 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
 
 #include "editor/caret_position_display.h"
 #include "editor/qt/main_editor.h"
+#include "editor/qt/qt_file_dialogs.h"
 #include "engine/batch_calculation.h"
 #include "engine/fraction_conversion.h"
 #include "engine/gbk_text.h"
@@ -53,7 +57,14 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
       EditorSession{m_editor->buffer(), m_settings, m_state, m_statusBar->messages(),
                     m_statusBar->caretPosition(), m_clipboard, m_ticks, m_undo, *this});
   m_commands = std::make_unique<EditCommands>(*m_session);
+  m_fileDialogs = std::make_unique<QtFileDialogs>(this, m_editor);
+  m_files = std::make_unique<FileCommands>(m_editor->buffer(), m_document, *m_fileDialogs);
   m_editor->Attach(*m_session);
+
+  // The whole window takes drops: a dropped text or file replaces the whole text.
+  setAcceptDrops(true);
+  m_editor->setAcceptDrops(false);
+  m_editor->viewport()->setAcceptDrops(false);
 
   connect(m_editor, &MainEditor::textEdited, this, [this] {
     m_document.TextChanged();
@@ -103,16 +114,30 @@ void MainWindow::EndSession() {
   close();
 }
 
+void MainWindow::CloseDirectly() {
+  m_closeDirectly = true;
+  close();
+}
+
 template <typename Command>
 void MainWindow::Connect(QAction* action, Command command) {
   connect(action, &QAction::triggered, this, [this, command] {
     command();
+    ShowDocumentTitle();
     m_editor->setFocus();
   });
 }
 
 void MainWindow::ConnectMenus() {
   MainMenus& m = *m_menus;
+  Connect(m.newDocument, [this] { m_files->NewDocument(); });
+  Connect(m.open, [this] { m_files->OpenDocument(); });
+  Connect(m.save, [this] { m_files->SaveDocument(); });
+  Connect(m.saveAs, [this] { m_files->SaveDocumentAs(); });
+  Connect(m.print, [this] { m_files->PrintDocument(); });
+  Connect(m.close, [this] {
+    if (m_files->CloseDocument()) CloseDirectly();
+  });
   EditorBuffer& buffer = m_editor->buffer();
   for (QAction* action : {m.undo, m.contextUndo}) Connect(action, [&] { m_undo.Undo(buffer); });
   Connect(m.redo, [&] { m_undo.Redo(buffer); });
@@ -146,6 +171,12 @@ void MainWindow::ConnectMenus() {
   });
 }
 
+void MainWindow::ShowDocumentTitle() {
+  if (const std::optional<std::string> title = m_document.WindowTitle()) {
+    setWindowTitle(QString::fromStdString(*title));
+  }
+}
+
 void MainWindow::ClearAll() {
   m_commands->ClearAll();
   m_document.ClearedAll();
@@ -168,6 +199,10 @@ void MainWindow::BatchCalculateInWindow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (m_closeDirectly) {
+    m_shutdown.Run();
+    return event->accept();
+  }
   const CloseRequestStart start =
       StartCloseRequest(CloseRequest{m_sessionEnding, m_settings.closeAction, kTray});
   if (start.minimise) showMinimized();
@@ -182,6 +217,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QMimeData* data = event->mimeData();
+  if (data->hasUrls() || data->hasText()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QMimeData* data = event->mimeData();
+  // Of several files, the first one that is a local file.
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    m_files->DropFile(std::filesystem::path(url.toLocalFile().toStdString()));
+    return event->acceptProposedAction();
+  }
+  if (!data->hasText()) return;
+  m_files->DropText(Utf8ToGbk(data->text().toStdString()));
+  event->acceptProposedAction();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

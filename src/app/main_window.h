@@ -13,6 +13,7 @@
 #include "editor/document_state.h"
 #include "editor/edit_commands.h"
 #include "editor/editor_session.h"
+#include "editor/file_commands.h"
 #include "editor/undo_history.h"
 #include "editor/window_actions.h"
 #include "engine/calculation_state.h"
@@ -46,6 +47,8 @@ class MainWindow final : public QMainWindow,
   void ShowAsStarted();
   // Closes the window as at the end of the session: no question, everything written.
   void EndSession();
+  // Closes the window without the close request (no exit question); everything is written.
+  void CloseDirectly();
 
   MainEditor& editor() { return *m_editor; }
   MainStatusBar& statusBar() { return *m_statusBar; }
@@ -54,6 +57,8 @@ class MainWindow final : public QMainWindow,
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -62,6 +67,8 @@ class MainWindow final : public QMainWindow,
   void Track();
   void BatchCalculateInWindow();
   void ClearAll();
+  // The title that follows the document's file, once a file command has set one.
+  void ShowDocumentTitle();
   // Runs a command, then gives the editor the keyboard focus back.
   template <typename Command>
   void Connect(QAction* action, Command command);
@@ -120,6 +127,8 @@ class MainWindow final : public QMainWindow,
   MainMenus* m_menus{};
   std::unique_ptr<EditorSession> m_session;
   std::unique_ptr<EditCommands> m_commands;
+  std::unique_ptr<FileDialogs> m_fileDialogs;
+  std::unique_ptr<FileCommands> m_files;
   ShutdownSequence m_shutdown;
   ContentBackupScheduler m_backupScheduler;
   QTimer* m_backupTimer{};
@@ -127,6 +136,7 @@ class MainWindow final : public QMainWindow,
   bool m_maximised{false};
   bool m_fullScreen{false};
   bool m_sessionEnding{false};
+  bool m_closeDirectly{false};
   bool m_started{false};
 };
 

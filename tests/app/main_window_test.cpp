@@ -4,15 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
 
+#include "editor/content_backup.h"
 #include "editor/qt/main_editor.h"
 #include "engine/gbk_text.h"
 #include "settings/config_file.h"
@@ -67,6 +75,18 @@ class MainWindowTest : public ::testing::Test {
   void SetText(const char* utf8) {
     m_window->editor().buffer().SetText(Utf8ToGbk(utf8));
     m_window->editor().buffer().SetCaret(m_window->editor().buffer().Length());
+  }
+
+  // Runs answer on the next modal dialog, once it is shown.
+  template <typename Dialog>
+  static void WhenShown(std::function<void(Dialog&)> answer) {
+    QTimer::singleShot(10, [answer] {
+      if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+        answer(*dialog);
+      } else {
+        WhenShown<Dialog>(answer);
+      }
+    });
   }
 
   std::filesystem::path m_dir;
@@ -218,6 +238,63 @@ TEST_F(MainWindowTest, ClosingWritesTheShutdownKeysAndTheKeptText) {
   m_window.reset();
   Open();
   EXPECT_EQ(Shown(), "2×3=6▮");
+}
+
+TEST_F(MainWindowTest, NewAsksBeforeChangesAreThrownAway) {
+  Open();
+  SetText("");
+  Type("1+1");
+  std::string asked;
+  WhenShown<QMessageBox>([&](QMessageBox& box) {
+    asked = (box.windowTitle() + "|" + box.text()).toStdString();
+    box.button(QMessageBox::No)->click();
+  });
+  Key(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(asked, "询问|文件已经被修改，是否保存？");
+  EXPECT_EQ(m_window->editor().buffer().Text(), std::string(BlankDocument()));
+  EXPECT_EQ(m_window->windowTitle().toStdString(), "Tabulex");
+}
+
+TEST_F(MainWindowTest, OpenAndSaveThroughTheFileDialog) {
+  const std::filesystem::path file = m_dir / "sums.txt";
+  ASSERT_FALSE(WriteFileAtomically(file, "1+2"));
+  Open();
+  std::string title;
+  WhenShown<QFileDialog>([&](QFileDialog& dialog) {
+    title = dialog.windowTitle().toStdString();
+    dialog.selectFile(QString::fromStdString(file.string()));
+    static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept, through its base
+  });
+  Key(Qt::Key_O, Qt::ControlModifier);  // nothing changed yet: no question first
+  EXPECT_EQ(title, "请输入欲打开的文本文件名：");
+  EXPECT_EQ(m_window->windowTitle().toStdString(), "Tabulex - " + file.string());
+
+  m_window->editor().buffer().SetCaret(3);
+  Key(Qt::Key_Return);
+  m_window->menus().save->trigger();  // to the opened file, without a dialog
+  std::string saved;
+  ASSERT_FALSE(ReadFile(file, saved));
+  EXPECT_EQ(saved, "1+2=3");
+}
+
+TEST_F(MainWindowTest, ADropReplacesTheWholeText) {
+  Open();
+  SetText("old");
+  QMimeData data;
+  data.setText(QString::fromUtf8("3×4\n5"));
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  // Straight to the window: the application drops a drop event that no drag has led to.
+  static_cast<QObject*>(m_window.get())->event(&drop);
+  EXPECT_EQ(m_window->editor().buffer().Text(), Utf8ToGbk("3×4\r\n5"));
+}
+
+TEST_F(MainWindowTest, TheCloseCommandEndsWithoutTheExitQuestion) {
+  Configure(SettingId::CloseAction, "0");  // the close button would ask
+  Open();
+  m_window->menus().close->trigger();
+  EXPECT_FALSE(m_window->isVisible());
+  ConfigFile config(RunFilesPathsIn(m_dir).configFile);
+  EXPECT_EQ(ReadSetting(config, SettingId::RunCount), "2");
 }
 
 }  // namespace
