@@ -2,17 +2,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <string>
 
 #include "editor/caret_position_display.h"
+#include "editor/insert_line_below.h"
 #include "editor/virtual_keys.h"
 
 namespace tabulex {
-namespace {
-
-constexpr std::string_view kLineBreak = "\r\n";
-
-}  // namespace
 
 void EditorGestures::OnLeftButtonDown(int screenX, int screenY) {
   CaretPositionDisplay(m_session.editor, m_session.caretPosition);
@@ -38,25 +33,7 @@ void EditorGestures::OnFocusIn() {
 
 void EditorGestures::CopySelectionBelow() {
   EditorBuffer& editor = m_session.editor;
-  const std::size_t start = editor.Caret();
-  const std::string selected = editor.Slice(start, editor.SelectionLength());
-  // The first line break from the byte just before the selection on: the end of the line
-  // the selection starts on.
-  const std::size_t length = editor.Length();
-  std::size_t crlf = start > 0 ? start - 1 : 0;
-  while (crlf + 1 < length && !(editor.ByteAt(crlf) == '\r' && editor.ByteAt(crlf + 1) == '\n')) {
-    ++crlf;
-  }
-  if (crlf + 1 < length) {
-    const std::size_t nextLine = crlf + 2;
-    editor.SetCaret(nextLine);
-    editor.ReplaceSelection(selected + std::string(kLineBreak));
-    editor.SetCaret(nextLine + selected.size());
-  } else {
-    editor.SetCaret(length);
-    editor.ReplaceSelection(std::string(kLineBreak) + selected + std::string(kLineBreak));
-    editor.SetCaret(length + kLineBreak.size() + selected.size());
-  }
+  InsertLineBelow(editor, editor.Slice(editor.Caret(), editor.SelectionLength()));
 }
 
 int EditorGestures::ZoomedFontSize(int fontSize, int notches, int modifiers) {
