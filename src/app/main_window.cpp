@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "editor/caret_position_display.h"
+#include "editor/qt/find_window.h"
 #include "editor/qt/main_editor.h"
 #include "editor/qt/qt_file_dialogs.h"
 #include "engine/batch_calculation.h"
@@ -21,7 +22,10 @@
 #include "engine/recalculation.h"
 #include "engine/text_buffer.h"
 #include "settings/startup_sequence.h"
+#include "tools/accumulator_combination.h"
+#include "tools/qt/accumulator_window.h"
 #include "tools/qt/clear_accumulator_dialog.h"
+#include "tools/qt/tool_window.h"
 #include "window/bounds_tracking.h"
 #include "window/close_request.h"
 #include "window/qt/exit_confirm_dialog.h"
@@ -166,9 +170,55 @@ void MainWindow::ConnectMenus() {
     Connect(action, [this] { FractionConversion(m_session->Calc()); });
   }
   Connect(m.batchCalculate, [this] { BatchCalculateInWindow(); });
+  Connect(m.accumulator, [this] { OpenAccumulatorWindow(); });
   Connect(m.clearAccumulator, [this] {
-    if (ClearAccumulatorDialog(this).Confirm()) m_state.accumulatorList.clear();
+    if (!ClearAccumulatorDialog(this).Confirm()) return;
+    m_state.accumulatorList.clear();
+    ++m_accumulatorClears;
   });
+
+  for (QAction* action : {m.find, m.contextFind}) Connect(action, [this] { OpenFindWindow(); });
+  Connect(m.findNext,
+          [&] { Find(buffer, m_findState, FindDirection::Forward, FindAction::Select); });
+  Connect(m.findPrevious,
+          [&] { Find(buffer, m_findState, FindDirection::Backward, FindAction::Select); });
+
+  Connect(m.baseConversion, [this] {
+    m_toolWindowTab = 0;
+    OpenToolWindow();
+  });
+  Connect(m.statistics, [this] {
+    m_toolWindowTab = 1;
+    OpenToolWindow();
+  });
+  Connect(m.toolWindow, [this] { OpenToolWindow(); });
+}
+
+// One find window at a time: opening it again brings the open one forward.
+void MainWindow::OpenFindWindow() {
+  if (m_findWindow == nullptr) {
+    m_findWindow =
+        new FindWindow(this, m_findState, m_editor->buffer(), [this] { m_editor->setFocus(); });
+    m_findWindow->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  m_findWindow->show();
+  m_findWindow->raise();
+}
+
+void MainWindow::OpenAccumulatorWindow() {
+  auto* window = new AccumulatorWindow(m_state.accumulatorList, this);
+  const std::uint64_t clears = m_accumulatorClears;
+  connect(window, &AccumulatorWindow::combinationChosen, this,
+          [this, clears](const std::vector<int>& serials, AccumulatorOperation operation) {
+            if (clears != m_accumulatorClears) return;  // its entries are gone
+            CalculateAccumulatorCombination(m_session->Calc(), serials, operation);
+            m_editor->setFocus();
+          });
+  window->show();
+}
+
+void MainWindow::OpenToolWindow() {
+  ToolWindow(m_toolWindowTab, this).exec();
 }
 
 void MainWindow::ShowDocumentTitle() {

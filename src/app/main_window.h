@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -14,6 +15,7 @@
 #include "editor/edit_commands.h"
 #include "editor/editor_session.h"
 #include "editor/file_commands.h"
+#include "editor/find_replace.h"
 #include "editor/undo_history.h"
 #include "editor/window_actions.h"
 #include "engine/calculation_state.h"
@@ -28,6 +30,7 @@ class QTimer;
 
 namespace tabulex {
 
+class FindWindow;
 class MainEditor;
 class MainStatusBar;
 
@@ -69,6 +72,9 @@ class MainWindow final : public QMainWindow,
   void ClearAll();
   // The title that follows the document's file, once a file command has set one.
   void ShowDocumentTitle();
+  void OpenFindWindow();
+  void OpenAccumulatorWindow();
+  void OpenToolWindow();
   // Runs a command, then gives the editor the keyboard focus back.
   template <typename Command>
   void Connect(QAction* action, Command command);
@@ -129,6 +135,13 @@ class MainWindow final : public QMainWindow,
   std::unique_ptr<EditCommands> m_commands;
   std::unique_ptr<FileDialogs> m_fileDialogs;
   std::unique_ptr<FileCommands> m_files;
+  FindState m_findState;
+  QPointer<FindWindow> m_findWindow;
+  // The tool window's tab at its next opening.
+  int m_toolWindowTab{0};
+  // Counts the accumulator's clearings: an accumulator window opened before one lists
+  // entries that are gone, whatever serials the list holds now.
+  std::uint64_t m_accumulatorClears{0};
   ShutdownSequence m_shutdown;
   ContentBackupScheduler m_backupScheduler;
   QTimer* m_backupTimer{};

@@ -11,9 +11,12 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -21,11 +24,14 @@
 #include <functional>
 
 #include "editor/content_backup.h"
+#include "editor/qt/find_window.h"
 #include "editor/qt/main_editor.h"
 #include "engine/gbk_text.h"
 #include "settings/config_file.h"
 #include "settings/file_io.h"
 #include "settings/setting_keys.h"
+#include "tools/qt/accumulator_window.h"
+#include "tools/qt/tool_window.h"
 #include "window/qt/main_status_bar.h"
 
 namespace tabulex {
@@ -87,6 +93,15 @@ class MainWindowTest : public ::testing::Test {
         WhenShown<Dialog>(answer);
       }
     });
+  }
+
+  // The button of a window with this caption.
+  static QPushButton* Button(QWidget& window, const char* caption) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+      if (button->text() == QString::fromUtf8(caption)) return button;
+    }
+    ADD_FAILURE() << "no button " << caption;
+    return nullptr;
   }
 
   std::filesystem::path m_dir;
@@ -295,6 +310,75 @@ TEST_F(MainWindowTest, TheCloseCommandEndsWithoutTheExitQuestion) {
   EXPECT_FALSE(m_window->isVisible());
   ConfigFile config(RunFilesPathsIn(m_dir).configFile);
   EXPECT_EQ(ReadSetting(config, SettingId::RunCount), "2");
+}
+
+TEST_F(MainWindowTest, FindNextAndPreviousGoOnWithTheWindowsSearch) {
+  Open();
+  SetText("1+1=2\r\n2+2=4\r\n");
+  m_window->editor().buffer().SetCaret(0);
+  m_window->menus().find->trigger();
+  auto* find = m_window->findChild<FindWindow*>();
+  ASSERT_NE(find, nullptr);
+  find->findChild<QLineEdit*>("searchBox")->setText("=");
+  Button(*find, "查找下一个")->click();
+  EXPECT_EQ(Shown(), "1+1▮=2\r\n2+2=4\r\n");
+  find->close();
+
+  m_window->menus().findNext->trigger();
+  EXPECT_EQ(m_window->editor().buffer().Caret(), 10u);
+  m_window->menus().findPrevious->trigger();
+  EXPECT_EQ(m_window->editor().buffer().Caret(), 3u);
+}
+
+TEST_F(MainWindowTest, TheAccumulatorWritesTheCombinationAndCalculatesIt) {
+  Open();
+  SetText("");
+  Type("1+2");
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Return, Qt::ControlModifier);
+  Type("3*4");
+  Key(Qt::Key_Return);
+
+  m_window->menus().accumulator->trigger();
+  auto* window = m_window->findChild<AccumulatorWindow*>();
+  ASSERT_NE(window, nullptr);
+  emit Button(*window, ">>")->released();
+  Button(*window, "确定")->click();
+  EXPECT_EQ(Shown(), "1+2=3\r\n3×4=12\r\n3+12=15▮\r\n");
+}
+
+TEST_F(MainWindowTest, AnAccumulatorWindowOpenedBeforeAClearingWritesNothing) {
+  Open();
+  SetText("");
+  Type("1+2");
+  Key(Qt::Key_Return);
+  m_window->menus().accumulator->trigger();
+  auto* window = m_window->findChild<AccumulatorWindow*>();
+  ASSERT_NE(window, nullptr);
+
+  WhenShown<QDialog>([](QDialog& confirm) { Button(confirm, "确定")->click(); });
+  m_window->menus().clearAccumulator->trigger();
+  Type("5");
+  Key(Qt::Key_Return);  // a new first entry, with the serial the old one had
+  emit Button(*window, ">>")->released();
+  Button(*window, "确定")->click();
+  EXPECT_EQ(Shown(), "1+2=35▮");
+}
+
+TEST_F(MainWindowTest, TheToolWindowOpensOnTheChosenTab) {
+  Open();
+  std::vector<int> tabs;
+  const auto closeOnItsTab = [&](ToolWindow& window) {
+    tabs.push_back(window.findChild<QTabWidget*>()->currentIndex());
+    window.reject();
+  };
+  WhenShown<ToolWindow>(closeOnItsTab);
+  m_window->menus().statistics->trigger();
+  WhenShown<ToolWindow>(closeOnItsTab);
+  m_window->menus().toolWindow->trigger();  // the tab chosen last
+  WhenShown<ToolWindow>(closeOnItsTab);
+  m_window->menus().baseConversion->trigger();
+  EXPECT_EQ(tabs, (std::vector<int>{1, 1, 0}));
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+// The tool window's work on every keystroke: a base conversion of a long integer and the
+// statistics of a long list.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+#include "tools/base_conversion.h"
+#include "tools/statistics.h"
+
+namespace tabulex {
+namespace {
+
+std::string DecimalDigits(std::size_t count) {
+  std::string digits;
+  for (std::size_t i = 0; i < count; ++i) digits += static_cast<char>('1' + (i * 7 + i / 3) % 9);
+  return digits;
+}
+
+// A decimal integer of range(0) digits to base 16.
+void BM_ConvertBase(benchmark::State& run) {
+  const std::string input = DecimalDigits(static_cast<std::size_t>(run.range(0)));
+  for (auto _ : run) benchmark::DoNotOptimize(ConvertBase(input, 10, 16));
+}
+BENCHMARK(BM_ConvertBase)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// range(0) lines of numbers, as the text box gives them.
+void BM_ComputeStatistics(benchmark::State& run) {
+  std::string input;
+  for (std::int64_t i = 0; i < run.range(0); ++i) input += std::to_string(i % 997) + ".25\r\n";
+  for (auto _ : run) benchmark::DoNotOptimize(ComputeStatistics(input));
+}
+BENCHMARK(BM_ComputeStatistics)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tabulex
