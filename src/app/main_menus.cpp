@@ -61,6 +61,7 @@ MainMenus::MainMenus(QMenuBar* menuBar, QObject* parent) : QObject(parent) {
   font = Item(settings, "&T.字体", QKeySequence("Ctrl+T"));
   appearance = Item(settings, "&W.外观设置");
   undoSettings = Item(settings, "&S.撤销设置");
+  Item(settings, "&I.辅助设置");  // no command of its own
   quickSettings = Item(settings, "&K.快捷设置");
   settings->addSeparator();
   resetSettings = Item(settings, "&E.重置设置");

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,16 +22,26 @@
 #include "engine/gbk_text.h"
 #include "engine/recalculation.h"
 #include "engine/text_buffer.h"
+#include "settings/qt/settings_window.h"
+#include "settings/qt/undo_settings_window.h"
+#include "settings/reset_settings.h"
 #include "settings/startup_sequence.h"
 #include "tools/accumulator_combination.h"
 #include "tools/qt/accumulator_window.h"
 #include "tools/qt/clear_accumulator_dialog.h"
+#include "tools/qt/keypad_window.h"
 #include "tools/qt/tool_window.h"
 #include "window/bounds_tracking.h"
 #include "window/close_request.h"
+#include "window/qt/app_icon.h"
 #include "window/qt/exit_confirm_dialog.h"
+#include "window/qt/global_hotkey.h"
 #include "window/qt/main_status_bar.h"
+#include "window/qt/single_instance.h"
+#include "window/qt/tray_icon.h"
+#include "window/qt/window_front.h"
 #include "window/status_bar_layout.h"
+#include "window/tray_event.h"
 
 namespace tabulex {
 namespace {
@@ -39,9 +50,6 @@ namespace {
 QColor ColorOf(std::int32_t value) {
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
-
-// Until the tray icon exists, keeping the program in the background minimises the window.
-constexpr TrayPresence kTray = TrayPresence::Missing;
 
 }  // namespace
 
@@ -82,7 +90,21 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
     ClearAll();
     m_editor->setFocus();
   });
+  connect(m_statusBar, &MainStatusBar::rightButtonReleased, this, [this] { ToggleKeypad(); });
   ConnectMenus();
+
+  setWindowIcon(TabulexIcon());
+  m_singleInstance = new SingleInstance(paths, this);
+  connect(m_singleInstance, &SingleInstance::restoreRequested, this,
+          [this] { RestoreWindow(*this); });
+  m_tray = new TrayIcon(this);
+  connect(m_tray, &TrayIcon::trayEvent, this,
+          [this](std::int32_t kind) { TrayEvent(kind, *this, m_settings.alwaysOnTop); });
+  connect(m_tray, &TrayIcon::openCalculatorChosen, this, [this] { show(); });
+  connect(m_tray, &TrayIcon::exitChosen, this, &MainWindow::CloseDirectly);
+  m_hotkey = new GlobalHotkey(this);
+  connect(m_hotkey, &GlobalHotkey::activated, this,
+          [this] { ShowHideAction(*this, m_settings.alwaysOnTop); });
 
   // The text is also kept while the program runs, a few seconds after the last change.
   m_backupTimer = new QTimer(this);
@@ -92,6 +114,8 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
 }
 
 MainWindow::~MainWindow() {
+  // The keypad writes its geometry on closing, while the settings file is still at hand.
+  if (m_keypad != nullptr) m_keypad->close();
   m_shutdown.Run();
 }
 
@@ -192,6 +216,32 @@ void MainWindow::ConnectMenus() {
     OpenToolWindow();
   });
   Connect(m.toolWindow, [this] { OpenToolWindow(); });
+  Connect(m.keypad, [this] { OpenKeypad(); });
+
+  Connect(m.undoSettings, [this] { UndoSettingsWindow(m_settings, m_config, *this, this).exec(); });
+  Connect(m.quickSettings, [this] { SettingsWindow(m_settings, m_config, *this, this).exec(); });
+  Connect(m.resetSettings, [this] { ResetSettings(m_settings, m_paths, *this); });
+}
+
+void MainWindow::OpenKeypad() {
+  if (m_keypad == nullptr) {
+    m_keypad = new KeypadWindow(
+        this, *m_session, *m_commands, m_config, [this] { m_editor->setFocus(); },
+        [this] {
+          ClearAll();
+          ShowDocumentTitle();
+        });
+  }
+  m_keypad->show();
+  m_editor->setFocus();
+}
+
+void MainWindow::ToggleKeypad() {
+  if (m_keypad != nullptr) {
+    m_keypad->close();
+  } else {
+    OpenKeypad();
+  }
 }
 
 // One find window at a time: opening it again brings the open one forward.
@@ -251,22 +301,33 @@ void MainWindow::BatchCalculateInWindow() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_closeDirectly) {
     m_shutdown.Run();
-    return event->accept();
+    event->accept();
+    QCoreApplication::quit();
+    return;
   }
   const CloseRequestStart start =
-      StartCloseRequest(CloseRequest{m_sessionEnding, m_settings.closeAction, kTray});
+      StartCloseRequest(CloseRequest{m_sessionEnding, m_settings.closeAction, m_tray->Presence()});
   if (start.minimise) showMinimized();
   CloseOutcome outcome = start.outcome;
   if (start.askExitConfirm) {
-    outcome = AnswerExitConfirm(ExitConfirmDialog(this).Ask(), kTray, m_settings);
+    outcome = AnswerExitConfirm(ExitConfirmDialog(this).Ask(), m_tray->Presence(), m_settings);
   }
   if (outcome.hide) hide();
   if (outcome.verdict == CloseVerdict::Allow) {
     m_shutdown.Run();
     event->accept();
+    QCoreApplication::quit();
   } else {
     event->ignore();
   }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (m_closeOnEsc && event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -368,13 +429,40 @@ void MainWindow::InstallSessionEndWatch() {
 }
 
 void MainWindow::SetAlwaysOnTop(bool alwaysOnTop) {
-  setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop);
+  SetStaysOnTop(*this, alwaysOnTop);
+}
+
+bool MainWindow::RunSingleInstanceStep() {
+  return m_singleInstance->RunStep(m_config, static_cast<std::uint64_t>(winId())) ==
+         SingleInstanceResult::Continue;
+}
+void MainWindow::AddTrayIcon() {
+  m_tray->Add();
+}
+void MainWindow::RemoveTrayIcon() {
+  m_tray->Remove();
+}
+void MainWindow::RegisterShowHideHotkey(std::int32_t modifierCode, std::int32_t keyCode) {
+  m_hotkey->Register(modifierCode, keyCode);
+}
+void MainWindow::UnregisterShowHideHotkey() {
+  m_hotkey->Unregister();
+}
+void MainWindow::SetNormalState() {
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+void MainWindow::BringToFront() {
+  RaiseAndActivate(*this);
 }
 
 void MainWindow::RestoreContentBackup() {
   ::tabulex::RestoreContentBackup(m_editor->buffer(), m_settings.keepContent, m_paths.backupFile,
                                   m_config);
   m_document.RestoredAtStartup();
+}
+
+void MainWindow::SetUndoLimit(std::int32_t limit) {
+  m_undo.SetLimit(limit);
 }
 
 void MainWindow::RecordInitialUndoSnapshot() {

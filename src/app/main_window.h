@@ -24,19 +24,27 @@
 #include "settings/config_file.h"
 #include "settings/main_window_port.h"
 #include "settings/run_files_directory.h"
+#include "settings/settings_effects.h"
 #include "settings/shutdown_sequence.h"
+#include "window/show_hide_action.h"
 
 class QTimer;
 
 namespace tabulex {
 
 class FindWindow;
+class GlobalHotkey;
+class KeypadWindow;
 class MainEditor;
 class MainStatusBar;
+class SingleInstance;
+class TrayIcon;
 
 class MainWindow final : public QMainWindow,
                          private MainWindowPort,
                          private ShutdownWindowPort,
+                         private SettingsEffects,
+                         private ShowHideWindowPort,
                          private WindowActions {
   Q_OBJECT
 
@@ -60,6 +68,7 @@ class MainWindow final : public QMainWindow,
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -75,6 +84,8 @@ class MainWindow final : public QMainWindow,
   void OpenFindWindow();
   void OpenAccumulatorWindow();
   void OpenToolWindow();
+  void OpenKeypad();
+  void ToggleKeypad();
   // Runs a command, then gives the editor the keyboard focus back.
   template <typename Command>
   void Connect(QAction* action, Command command);
@@ -84,17 +95,17 @@ class MainWindow final : public QMainWindow,
   WindowBounds Bounds() const override;
   void SetMaximised(bool maximised) override;
   ScreenSize PrimaryScreenSize() const override;
-  bool RunSingleInstanceStep() override { return true; }
+  bool RunSingleInstanceStep() override;
   void ApplySkin(std::int32_t) override {}
   void FocusEditor() override;
   void SetEditorBackgroundColor(std::int32_t color) override;
   void ApplySkinTransparency(std::int32_t) override {}
   void ApplySkinEffects(bool) override {}
-  void AddTrayIcon() override {}
+  void AddTrayIcon() override;
   void ApplyEditorFont(const EditorProperties& font) override;
   void SetWordWrap(bool wordWrap) override;
-  void RegisterShowHideHotkey(std::int32_t, std::int32_t) override {}
-  void UnregisterShowHideHotkey() override {}
+  void RegisterShowHideHotkey(std::int32_t modifierCode, std::int32_t keyCode) override;
+  void UnregisterShowHideHotkey() override;
   void InstallSessionEndWatch() override;
   void InstallEditorKeyUpHook() override {}  // the editor reports key releases itself
   void RegisterDropTarget() override {}
@@ -107,11 +118,23 @@ class MainWindow final : public QMainWindow,
   void PullBackOnScreen() override {}
   void SetEdgeGraceTicks(std::int32_t) override {}
 
+  // SettingsEffects (the rest are shared with MainWindowPort)
+  void SetCloseOnEsc(bool closeOnEsc) override { m_closeOnEsc = closeOnEsc; }
+  void SetUndoLimit(std::int32_t limit) override;
+
   // ShutdownWindowPort
   EditorProperties EditorFont() const override;
   std::int64_t CaretOffset() const override;
   void SaveContentBackup() override;
-  void RemoveTrayIcon() override {}
+  void RemoveTrayIcon() override;
+
+  // ShowHideWindowPort (the rest is shared with MainWindowPort)
+  bool IsShown() const override { return isVisible(); }
+  void ShowWindow() override { show(); }
+  void HideWindow() override { hide(); }
+  void SetNormalState() override;
+  void BringToFront() override;
+  void Tuck() override {}  // edge docking
 
   // WindowActions
   bool IsFullScreen() const override { return m_fullScreen; }
@@ -131,12 +154,16 @@ class MainWindow final : public QMainWindow,
   MainEditor* m_editor{};
   MainStatusBar* m_statusBar{};
   MainMenus* m_menus{};
+  SingleInstance* m_singleInstance{};
+  TrayIcon* m_tray{};
+  GlobalHotkey* m_hotkey{};
   std::unique_ptr<EditorSession> m_session;
   std::unique_ptr<EditCommands> m_commands;
   std::unique_ptr<FileDialogs> m_fileDialogs;
   std::unique_ptr<FileCommands> m_files;
   FindState m_findState;
   QPointer<FindWindow> m_findWindow;
+  QPointer<KeypadWindow> m_keypad;
   // The tool window's tab at its next opening.
   int m_toolWindowTab{0};
   // Counts the accumulator's clearings: an accumulator window opened before one lists
@@ -150,6 +177,8 @@ class MainWindow final : public QMainWindow,
   bool m_fullScreen{false};
   bool m_sessionEnding{false};
   bool m_closeDirectly{false};
+  // Esc asks to close the window; set by the settings window.
+  bool m_closeOnEsc{false};
   bool m_started{false};
 };
 

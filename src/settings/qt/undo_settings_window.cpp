@@ -1,0 +1,59 @@
+#include "settings/qt/undo_settings_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/gbk_text.h"
+#include "settings/undo_limit_settings.h"
+
+namespace tabulex {
+
+UndoSettingsWindow::UndoSettingsWindow(CalcSettings& settings, SettingsStore& store,
+                                       SettingsEffects& effects, QWidget* parent)
+    : QDialog(parent), m_settings{settings}, m_store{store}, m_effects{effects} {
+  setWindowTitle(QString::fromUtf8("撤销步长"));
+  setModal(true);
+
+  m_limit = new QLineEdit(QString::fromStdString(UndoLimitFieldText(settings)), this);
+  m_limit->setObjectName("undoLimit");
+  m_limit->setCursorPosition(m_limit->text().size());
+  auto* label = new QLabel(QString::fromUtf8("撤销最大次数："), this);
+  label->setBuddy(m_limit);
+  auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
+  ok->setObjectName("ok");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
+  cancel->setObjectName("cancel");
+
+  auto* field = new QHBoxLayout;
+  field->addWidget(label);
+  field->addWidget(m_limit);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(field);
+  layout->addLayout(buttons);
+
+  connect(ok, &QPushButton::clicked, this, &UndoSettingsWindow::Confirm);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void UndoSettingsWindow::Confirm() {
+  const std::string text = Utf8ToGbk(m_limit->text().toStdString());
+  if (ConfirmUndoLimit(text, m_settings, m_store, m_effects) == UndoLimitOutcome::Close) {
+    accept();
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误！"),
+                  QString::fromUtf8("错误，最大撤销步数不能大于500！"), QMessageBox::Ok, this);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace tabulex

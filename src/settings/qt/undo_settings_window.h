@@ -1,0 +1,31 @@
+// The undo settings window "撤销步长": the maximum number of undo steps. Its rules live in
+// settings/undo_limit_settings.h.
+#pragma once
+
+#include <QDialog>
+
+#include "settings/calc_settings.h"
+#include "settings/settings_effects.h"
+#include "settings/settings_store.h"
+
+class QLineEdit;
+
+namespace tabulex {
+
+class UndoSettingsWindow final : public QDialog {
+  Q_OBJECT
+
+ public:
+  UndoSettingsWindow(CalcSettings& settings, SettingsStore& store, SettingsEffects& effects,
+                     QWidget* parent);
+
+ private:
+  void Confirm();
+
+  CalcSettings& m_settings;
+  SettingsStore& m_store;
+  SettingsEffects& m_effects;
+  QLineEdit* m_limit{};
+};
+
+}  // namespace tabulex

@@ -1,0 +1,80 @@
+#include "settings/qt/window_position_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/gbk_text.h"
+#include "settings/settings_writer.h"
+#include "settings/window_position.h"
+
+namespace tabulex {
+namespace {
+
+QLineEdit* Field(const std::string& gbkText, const char* name, QWidget* parent) {
+  auto* field = new QLineEdit(QString::fromStdString(GbkToUtf8(gbkText)), parent);
+  field->setObjectName(name);
+  return field;
+}
+
+std::string Gbk(const QLineEdit* field) {
+  return Utf8ToGbk(field->text().toStdString());
+}
+
+}  // namespace
+
+WindowPositionDialog::WindowPositionDialog(SettingsStore& store, ScreenSize screen, QWidget* parent)
+    : QDialog(parent), m_store{store}, m_screen{screen} {
+  setWindowTitle(QString::fromUtf8("自定义窗口位置(请勿超出屏幕！)"));
+  setModal(true);
+
+  // The file, not the bounds in memory: what the next start would use.
+  const WindowPositionTexts stored = ReadWindowPosition(store);
+  m_left = Field(stored.left, "left", this);
+  m_top = Field(stored.top, "top", this);
+  m_width = Field(stored.width, "width", this);
+  m_height = Field(stored.height, "height", this);
+  m_ok = new QPushButton(QString::fromUtf8("确定"), this);
+  m_ok->setObjectName("ok");
+  m_ok->setDefault(true);
+  auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
+  cancel->setObjectName("cancel");
+
+  auto* fields = new QFormLayout;
+  fields->addRow(QString::fromUtf8("左边"), m_left);
+  fields->addRow(QString::fromUtf8("顶边"), m_top);
+  fields->addRow(QString::fromUtf8("宽度"), m_width);
+  fields->addRow(QString::fromUtf8("高度"), m_height);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_ok);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+
+  // Stored bounds that would put the window off screen cannot be confirmed unchanged either.
+  UpdateOk();
+  for (QLineEdit* field : {m_left, m_top, m_width, m_height}) {
+    connect(field, &QLineEdit::textChanged, this, &WindowPositionDialog::UpdateOk);
+  }
+  connect(m_ok, &QPushButton::clicked, this, &WindowPositionDialog::Confirm);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+WindowPositionTexts WindowPositionDialog::Texts() const {
+  return {Gbk(m_left), Gbk(m_top), Gbk(m_width), Gbk(m_height)};
+}
+
+void WindowPositionDialog::UpdateOk() {
+  m_ok->setEnabled(IsWindowPositionAcceptable(Texts(), m_screen));
+}
+
+void WindowPositionDialog::Confirm() {
+  WriteWindowPosition(m_store, Texts());
+  accept();
+}
+
+}  // namespace tabulex

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+#include "settings/qt/settings_window.h"
+#include "settings/qt/undo_settings_window.h"
+#include "settings/qt/window_position_dialog.h"
+#include "settings/settings_dialog_recorders.h"
+
+namespace tabulex {
+namespace {
+
+template <typename T>
+T* Child(const QWidget& window, const char* name) {
+  T* child = window.findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+bool Written(const EventLog& log, const std::string& write) {
+  return std::find(log.begin(), log.end(), write) != log.end();
+}
+
+// Runs action while answer handles the modal window it opens (if any), which is passed in.
+// Returns how many modal windows were handled.
+int WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
+  int opened = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      ++opened;
+      answer(modal);
+    }
+  });
+  timer.start(10);
+  action();
+  return opened;
+}
+
+class SettingsDialogsTest : public ::testing::Test {
+ protected:
+  EventLog m_log;
+  RecordingStore m_store{m_log, "[其他设置]\n自动折回=真\n[启动窗口位置]\n_启动窗口.左边=120\n"};
+  RecordingEffects m_effects{m_log};
+  CalcSettings m_settings;
+};
+
+TEST_F(SettingsDialogsTest, SettingsWindowShowsTheSettings) {
+  m_settings.fullScreenKeyModifier = 4;
+  m_settings.hotkeyKey = 117;
+  m_settings.angleUnit = 7;
+  m_settings.closeAction = 9;
+  SettingsWindow window(m_settings, m_store, m_effects, nullptr);
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("快捷设置"));
+  const auto* tabs = window.findChild<QTabWidget*>();
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->tabText(0), QString::fromUtf8("常规设置"));
+  EXPECT_EQ(tabs->tabText(1), QString::fromUtf8("运算结果"));
+  EXPECT_EQ(tabs->tabText(2), QString::fromUtf8("快捷键"));
+
+  EXPECT_TRUE(Child<QCheckBox>(window, "rememberWindow")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(window, "wordWrap")->isChecked());
+  EXPECT_EQ(Child<QComboBox>(window, "fullScreenModifier")->currentText(), "Alt");
+  EXPECT_EQ(Child<QComboBox>(window, "hotkeyKey")->currentText(), "F6");
+  EXPECT_TRUE(Child<QRadioButton>(window, "angleGrads")->isChecked());
+  for (const char* exit : {"closeAsk", "closeExit", "closeToTray"}) {
+    EXPECT_FALSE(Child<QRadioButton>(window, exit)->isChecked()) << exit;
+  }
+  EXPECT_TRUE(Child<QRadioButton>(window, "decimalRounding")->isChecked());
+  EXPECT_FALSE(Child<QRadioButton>(window, "decimalPadding")->isChecked());
+  EXPECT_EQ(Child<QLineEdit>(window, "precisionDigits")->text(), "13");
+  EXPECT_EQ(Child<QCheckBox>(window, "alwaysOnTop")->toolTip(),
+            QString::fromUtf8("始终在屏幕前方，不会被其他窗口挡住"));
+}
+
+TEST_F(SettingsDialogsTest, EachEnableBoxEnablesItsTwoLists) {
+  m_settings.hotkeyEnabled = true;
+  SettingsWindow window(m_settings, m_store, m_effects, nullptr);
+  const struct {
+    const char* box;
+    const char* modifier;
+    const char* key;
+    bool initially;
+  } rows[] = {{"hotkeyEnabled", "hotkeyModifier", "hotkeyKey", true},
+              {"fullScreenKeyEnabled", "fullScreenModifier", "fullScreenKey", false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.box);
+    auto* box = Child<QCheckBox>(window, row.box);
+    auto* modifier = Child<QComboBox>(window, row.modifier);
+    auto* key = Child<QComboBox>(window, row.key);
+    EXPECT_EQ(modifier->isEnabled(), row.initially);
+    EXPECT_EQ(key->isEnabled(), row.initially);
+    box->click();
+    EXPECT_EQ(modifier->isEnabled(), !row.initially);
+    EXPECT_EQ(key->isEnabled(), !row.initially);
+  }
+}
+
+TEST_F(SettingsDialogsTest, OkTakesTheControlsAndWrites) {
+  SettingsWindow window(m_settings, m_store, m_effects, nullptr);
+  Child<QCheckBox>(window, "laptopMode")->click();
+  Child<QRadioButton>(window, "angleGrads")->click();
+  Child<QRadioButton>(window, "closeToTray")->click();
+  Child<QCheckBox>(window, "hotkeyEnabled")->click();
+  Child<QComboBox>(window, "hotkeyModifier")->setCurrentIndex(1);
+  Child<QComboBox>(window, "hotkeyKey")->setCurrentIndex(5);
+  Child<QComboBox>(window, "thousandsSeparator")->setCurrentIndex(1);
+  Child<QLineEdit>(window, "precisionDigits")->setText("13.9");
+  Child<QPushButton>(window, "ok")->click();
+
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+  EXPECT_TRUE(m_settings.laptopMode);
+  EXPECT_EQ(m_settings.angleUnit, 2);
+  EXPECT_EQ(m_settings.closeAction, 2);
+  EXPECT_EQ(m_settings.thousandsSeparator, 1);
+  EXPECT_EQ(m_settings.precisionDigits, 13);
+  EXPECT_TRUE(Written(m_log, "RegisterShowHideHotkey 1+117"));
+  EXPECT_TRUE(Written(m_log, "SetWordWrap true"));
+  EXPECT_TRUE(Written(m_log, "其他设置/角度制选中=2"));
+  EXPECT_EQ(m_log.back(), "其他设置/按esc退出 =假");
+}
+
+TEST_F(SettingsDialogsTest, DigitsAboveThirteenGreyOutOkUntilTheWindowCloses) {
+  SettingsWindow window(m_settings, m_store, m_effects, nullptr);
+  Child<QCheckBox>(window, "alwaysOnTop")->click();
+  auto* digits = Child<QLineEdit>(window, "precisionDigits");
+  auto* ok = Child<QPushButton>(window, "ok");
+  digits->setText("14");
+  ok->click();
+  EXPECT_FALSE(ok->isEnabled());
+  EXPECT_EQ(window.result(), 0);
+  EXPECT_EQ(m_log, EventLog{"SetAlwaysOnTop true"});
+
+  digits->setText("13");
+  EXPECT_FALSE(ok->isEnabled());
+  Child<QPushButton>(window, "cancel")->click();
+  EXPECT_EQ(window.result(), QDialog::Rejected);
+  EXPECT_EQ(m_log, EventLog{"SetAlwaysOnTop true"});
+}
+
+TEST_F(SettingsDialogsTest, UncheckingRememberWindowAsksForTheStartBounds) {
+  SettingsWindow window(m_settings, m_store, m_effects, nullptr);
+  auto* remember = Child<QCheckBox>(window, "rememberWindow");
+
+  // Cancelled: the box is checked again.
+  QString title;
+  EXPECT_EQ(WithModal([&] { remember->click(); },
+                      [&](QWidget* dialog) {
+                        title = dialog->windowTitle();
+                        Child<QPushButton>(*dialog, "cancel")->click();
+                      }),
+            1);
+  EXPECT_EQ(title, QString::fromUtf8("自定义窗口位置(请勿超出屏幕！)"));
+  EXPECT_TRUE(remember->isChecked());
+  EXPECT_TRUE(m_log.empty());
+
+  // Confirmed: the bounds are written and the box stays unchecked.
+  EXPECT_EQ(WithModal([&] { remember->click(); },
+                      [&](QWidget* dialog) {
+                        EXPECT_EQ(Child<QLineEdit>(*dialog, "left")->text(), "120");
+                        Child<QLineEdit>(*dialog, "top")->setText("100");
+                        Child<QLineEdit>(*dialog, "width")->setText("600");
+                        Child<QLineEdit>(*dialog, "height")->setText("400");
+                        Child<QPushButton>(*dialog, "ok")->click();
+                      }),
+            1);
+  EXPECT_FALSE(remember->isChecked());
+  EXPECT_EQ(m_log,
+            (EventLog{"启动窗口位置/_启动窗口.左边=120", "启动窗口位置/_启动窗口.顶边=100",
+                      "启动窗口位置/_启动窗口.宽度=600", "启动窗口位置/_启动窗口.高度=400"}));
+
+  // Checking it again opens nothing.
+  EXPECT_EQ(WithModal([&] { remember->click(); }, [](QWidget* dialog) { dialog->close(); }), 0);
+  EXPECT_TRUE(remember->isChecked());
+}
+
+TEST_F(SettingsDialogsTest, WindowPositionOkFollowsTheFields) {
+  WindowPositionDialog dialog(m_store, ScreenSize{1920, 1080}, nullptr);
+  auto* ok = Child<QPushButton>(dialog, "ok");
+  auto* width = Child<QLineEdit>(dialog, "width");
+  auto* height = Child<QLineEdit>(dialog, "height");
+  // Stored: left 120, the rest missing ("0"): no usable bounds.
+  EXPECT_EQ(Child<QLineEdit>(dialog, "top")->text(), "0");
+  EXPECT_FALSE(ok->isEnabled());
+  width->setText("600");
+  EXPECT_FALSE(ok->isEnabled());
+  height->setText("400 ");
+  EXPECT_TRUE(ok->isEnabled());
+  Child<QLineEdit>(dialog, "left")->setText("1911");
+  EXPECT_FALSE(ok->isEnabled());
+}
+
+TEST_F(SettingsDialogsTest, UndoWindowRefusesMoreThan500WithAMessage) {
+  m_settings.undoLimit = 70;
+  UndoSettingsWindow window(m_settings, m_store, m_effects, nullptr);
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("撤销步长"));
+  auto* field = Child<QLineEdit>(window, "undoLimit");
+  EXPECT_EQ(field->text(), "70");
+  EXPECT_EQ(field->cursorPosition(), 2);
+
+  field->setText("500.5");
+  QString title;
+  QString text;
+  EXPECT_EQ(WithModal([&] { Child<QPushButton>(window, "ok")->click(); },
+                      [&](QWidget* modal) {
+                        auto* box = qobject_cast<QMessageBox*>(modal);
+                        ASSERT_NE(box, nullptr);
+                        title = box->windowTitle();
+                        text = box->text();
+                        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+                        box->button(QMessageBox::Ok)->click();
+                      }),
+            1);
+  EXPECT_EQ(title, QString::fromUtf8("错误！"));
+  EXPECT_EQ(text, QString::fromUtf8("错误，最大撤销步数不能大于500！"));
+  EXPECT_EQ(window.result(), 0);
+  EXPECT_EQ(m_settings.undoLimit, 70);
+
+  field->setText("500");
+  Child<QPushButton>(window, "ok")->click();
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+  EXPECT_EQ(m_settings.undoLimit, 500);
+  EXPECT_EQ(m_log, (EventLog{"SetUndoLimit 500", "运行设置/撤销设置=500"}));
+}
+
+}  // namespace
+}  // namespace tabulex

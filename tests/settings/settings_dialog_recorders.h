@@ -1,0 +1,88 @@
+// Test doubles for the settings dialogs: an in-memory configuration file and a main window
+// whose effects are logged, both into one log, so that the order of writes and effects
+// across both can be checked.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/gbk_text.h"
+#include "settings/ini_document.h"
+#include "settings/settings_effects.h"
+#include "settings/settings_store.h"
+
+namespace tabulex {
+
+using EventLog = std::vector<std::string>;
+
+// Reads from an INI text given in UTF-8; logs each write as "section/key=value" (UTF-8) and
+// keeps it.
+class RecordingStore final : public SettingsStore {
+ public:
+  explicit RecordingStore(EventLog& log, std::string_view utf8Text = {})
+      : m_log{log}, m_document{Utf8ToGbk(utf8Text)} {}
+
+  std::string ReadKey(std::string_view section, std::string_view key,
+                      std::string_view defaultText) const override {
+    return m_document.ReadKey(section, key, defaultText);
+  }
+  bool WriteKey(std::string_view section, std::string_view key, std::string_view value) override {
+    m_log.push_back(GbkToUtf8(section) + "/" + GbkToUtf8(key) + "=" + GbkToUtf8(value));
+    return m_document.WriteKey(section, key, value);
+  }
+
+  // UTF-8 in and out.
+  std::string Read(std::string_view section, std::string_view key) const {
+    return GbkToUtf8(m_document.ReadKey(Utf8ToGbk(section), Utf8ToGbk(key), "(none)"));
+  }
+
+ private:
+  EventLog& m_log;
+  IniDocument m_document;
+};
+
+class RecordingEffects final : public SettingsEffects {
+ public:
+  explicit RecordingEffects(EventLog& log) : m_log{log} {}
+
+  void SetAlwaysOnTop(bool on) override { Log("SetAlwaysOnTop", on); }
+  void SetCloseOnEsc(bool on) override { Log("SetCloseOnEsc", on); }
+  void UnregisterShowHideHotkey() override { m_log.push_back("UnregisterShowHideHotkey"); }
+  void RegisterShowHideHotkey(std::int32_t modifier, std::int32_t key) override {
+    m_log.push_back("RegisterShowHideHotkey " + std::to_string(modifier) + "+" +
+                    std::to_string(key));
+  }
+  void SetWordWrap(bool on) override { Log("SetWordWrap", on); }
+  void SetEdgeTimerInterval(std::int32_t ms) override { Log("SetEdgeTimerInterval", ms); }
+  void SetUndoLimit(std::int32_t limit) override { Log("SetUndoLimit", limit); }
+  void ApplyEditorFont(const EditorProperties& font) override {
+    m_log.push_back("ApplyEditorFont " + std::string(font.fontBold ? "b" : "") +
+                    (font.fontItalic ? "i" : "") + (font.fontStrikeOut ? "s" : "") +
+                    (font.fontUnderline ? "u" : "") + font.fontName + " " +
+                    std::to_string(font.fontSize) + " " + std::to_string(font.fontColor));
+  }
+  void ApplyBounds(const WindowBounds& b) override {
+    m_log.push_back("ApplyBounds " + std::to_string(b.left) + "," + std::to_string(b.top) + "," +
+                    std::to_string(b.width) + "," + std::to_string(b.height));
+  }
+  void ApplySkinEffects(bool on) override { Log("ApplySkinEffects", on); }
+  void ApplySkinTransparency(std::int32_t slider) override { Log("ApplySkinTransparency", slider); }
+  void ApplySkin(std::int32_t skin) override { Log("ApplySkin", skin); }
+  void SetEditorBackgroundColor(std::int32_t color) override {
+    Log("SetEditorBackgroundColor", color);
+  }
+  void SetEdgeGraceTicks(std::int32_t ticks) override { Log("SetEdgeGraceTicks", ticks); }
+
+ private:
+  void Log(const char* call, bool value) {
+    m_log.push_back(std::string(call) + (value ? " true" : " false"));
+  }
+  void Log(const char* call, std::int32_t value) {
+    m_log.push_back(std::string(call) + " " + std::to_string(value));
+  }
+
+  EventLog& m_log;
+};
+
+}  // namespace tabulex

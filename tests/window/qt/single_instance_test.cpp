@@ -1,0 +1,133 @@
+#include "window/qt/single_instance.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "settings/config_file.h"
+#include "settings/setting_keys.h"
+#include "window/instance_lock.h"
+
+namespace tabulex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A run-files directory of its own for every test.
+class SingleInstanceTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_root =
+        fs::temp_directory_path() / ("tabulex-instance-" + std::to_string(::getpid()) + "-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_root);
+    fs::create_directories(m_root / "Tabulo运行文件");
+    paths = RunFilesPathsIn(m_root / "Tabulo运行文件");
+  }
+  void TearDown() override { fs::remove_all(m_root); }
+
+  // Runs work on a thread of its own, as another process would, while this thread's event
+  // loop serves the first instance. The deadline only keeps a broken build from hanging.
+  static void RunBesideEventLoop(const std::function<void()>& work) {
+    std::atomic<bool> done{false};
+    std::thread thread([&] {
+      work();
+      done = true;
+    });
+    const QDeadlineTimer deadline(30000);
+    while (!done && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    thread.join();
+  }
+
+  std::string WindowCode() const {
+    return ReadSetting(ConfigFile(paths.configFile), SettingId::WindowCode);
+  }
+
+  fs::path m_root;
+  RunFilesPaths paths;
+};
+
+TEST_F(SingleInstanceTest, ASecondStartWakesTheFirstAndEndsWithoutTouchingItsWindowCode) {
+  ConfigFile config(paths.configFile);
+  SingleInstance first(paths);
+  int restores = 0;
+  QObject::connect(&first, &SingleInstance::restoreRequested, [&] { ++restores; });
+  ASSERT_EQ(first.RunStep(config, 4242), SingleInstanceResult::Continue);
+  EXPECT_TRUE(first.HoldsLock());
+  EXPECT_EQ(WindowCode(), "4242");
+
+  SingleInstance second(paths);
+  SingleInstanceResult result = SingleInstanceResult::Continue;
+  RunBesideEventLoop([&] {
+    ConfigFile ownConfig(paths.configFile);
+    result = second.RunStep(ownConfig, 99);
+  });
+  EXPECT_EQ(result, SingleInstanceResult::SecondInstance);
+  EXPECT_FALSE(second.HoldsLock());
+  EXPECT_EQ(restores, 1);
+  EXPECT_EQ(WindowCode(), "4242");
+}
+
+TEST_F(SingleInstanceTest, ASocketLeftByACrashedInstanceDoesNotStopTheNextFromListening) {
+  QFile stale(QDir::tempPath() + "/" + SingleInstance::ServerName(paths.directory));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.close();
+
+  ConfigFile config(paths.configFile);
+  SingleInstance first(paths);
+  int restores = 0;
+  QObject::connect(&first, &SingleInstance::restoreRequested, [&] { ++restores; });
+  ASSERT_EQ(first.RunStep(config, 1), SingleInstanceResult::Continue);
+
+  bool answered = false;
+  RunBesideEventLoop([&] {
+    answered = SingleInstance::RequestRestore(SingleInstance::ServerName(paths.directory));
+  });
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(restores, 1);
+}
+
+TEST_F(SingleInstanceTest, AHolderThatDoesNotAnswerStillEndsTheSecondStart) {
+  InstanceLock holder;
+  ASSERT_EQ(holder.Acquire(paths.lockFile), LockOutcome::Held);
+  ConfigFile config(paths.configFile);
+  SingleInstance second(paths);
+  EXPECT_EQ(second.RunStep(config, 7), SingleInstanceResult::SecondInstance);
+  EXPECT_FALSE(config.Exists());
+}
+
+TEST_F(SingleInstanceTest, WithoutALockToTakeEveryStartGoesOn) {
+  // First run: the run-files directory does not exist yet.
+  fs::remove_all(paths.directory);
+  ConfigFile config(paths.configFile);
+  SingleInstance first(paths);
+  SingleInstance second(paths);
+  EXPECT_EQ(first.RunStep(config, 1), SingleInstanceResult::Continue);
+  EXPECT_EQ(second.RunStep(config, 2), SingleInstanceResult::Continue);
+  EXPECT_FALSE(first.HoldsLock());
+  EXPECT_FALSE(second.HoldsLock());
+  EXPECT_FALSE(fs::exists(paths.directory));
+}
+
+TEST_F(SingleInstanceTest, OneDirectoryHasOneServerNameHoweverItIsSpelt) {
+  const QString name = SingleInstance::ServerName(paths.directory);
+  fs::create_directories(m_root / "sub");
+  fs::create_directory_symlink(paths.directory, m_root / "link");
+  EXPECT_EQ(SingleInstance::ServerName(m_root / "sub" / ".." / "Tabulo运行文件"), name);
+  EXPECT_EQ(SingleInstance::ServerName(m_root / "link"), name);
+  EXPECT_NE(SingleInstance::ServerName(m_root / "sub"), name);
+}
+
+}  // namespace
+}  // namespace tabulex

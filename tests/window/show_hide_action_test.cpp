@@ -1,0 +1,113 @@
+#include "window/show_hide_action.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "window/tray_event.h"
+
+namespace tabulex {
+namespace {
+
+constexpr ScreenSize kScreen{1280, 800};
+
+// Writes down what the rules ask of the window, in order.
+class RecordingWindow final : public ShowHideWindowPort {
+ public:
+  RecordingWindow(bool shown, WindowBounds bounds) : m_shown{shown}, m_bounds{bounds} {}
+
+  std::string calls;
+
+  bool IsShown() const override { return m_shown; }
+  WindowBounds Bounds() const override { return m_bounds; }
+  ScreenSize PrimaryScreenSize() const override { return kScreen; }
+  void ShowWindow() override { Note("show"); }
+  void HideWindow() override { Note("hide"); }
+  void SetNormalState() override { Note("normal"); }
+  void BringToFront() override { Note("front"); }
+  void SetAlwaysOnTop(bool onTop) override { Note(onTop ? "topmost" : "not topmost"); }
+  void FocusEditor() override { Note("focus"); }
+  void PullBackOnScreen() override { Note("pull back"); }
+  void Tuck() override { Note("tuck"); }
+  void SetEdgeGraceTicks(std::int32_t ticks) override { Note("grace " + std::to_string(ticks)); }
+
+ private:
+  void Note(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
+
+  bool m_shown;
+  WindowBounds m_bounds;
+};
+
+constexpr const char* kShowInFront = "show, normal, front, not topmost, focus, pull back, grace 25";
+
+TEST(ShowHideAction, TuckedComesBackFlushTucksAtOnceAnythingElseHides) {
+  const struct {
+    const char* name;
+    bool shown;
+    WindowBounds bounds;
+    const char* calls;
+  } rows[] = {
+      {"middle of the screen", true, {200, 150, 400, 300}, "hide"},
+      {"one pixel from the left edge", true, {1, 150, 400, 300}, "hide"},
+      {"one pixel from the top", true, {200, 1, 400, 300}, "hide"},
+      {"flush left", true, {0, 150, 400, 300}, "grace 0, tuck, topmost"},
+      {"flush right", true, {880, 150, 400, 300}, "grace 0, tuck, topmost"},
+      {"flush top", true, {200, 0, 400, 300}, "grace 0, tuck, topmost"},
+      {"tucked left", true, {-395, 150, 400, 300}, "pull back, grace 25"},
+      {"tucked right", true, {1275, 150, 400, 300}, "pull back, grace 25"},
+      {"tucked top", true, {200, -295, 400, 300}, "pull back, grace 25"},
+      // Tucking a corner moves it behind both edges one after the other: tucked wins.
+      {"flush left, tucked top", true, {0, -295, 400, 300}, "pull back, grace 25"},
+      {"tucked left, flush top", true, {-395, 0, 400, 300}, "pull back, grace 25"},
+      {"hidden in the middle", false, {200, 150, 400, 300}, kShowInFront},
+      {"hidden while tucked", false, {-395, 150, 400, 300}, kShowInFront},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingWindow window(row.shown, row.bounds);
+    ShowHideAction(window, false);
+    EXPECT_EQ(window.calls, row.calls);
+  }
+}
+
+TEST(ShowHideAction, ShowingSetsTheTopmostStateToAlwaysOnTopAfterBringingItToTheFront) {
+  RecordingWindow window(false, {200, 150, 400, 300});
+  ShowHideAction(window, true);
+  EXPECT_EQ(window.calls, "show, normal, front, topmost, focus, pull back, grace 25");
+}
+
+TEST(ShowHideAction, EdgeTestsAreExactAndSurviveExtremeBounds) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  // 5 - Wd and W - Wd would overflow in 32 bits.
+  EXPECT_FALSE(IsTuckedAtEdge(kScreen, {kMax, 100, kMin, 300}));
+  EXPECT_FALSE(IsFlushWithEdge(kScreen, {kMax, 100, kMin, 300}));
+  EXPECT_TRUE(IsTuckedAtEdge(kScreen, {kMin + 6, 100, kMax, 300}));
+  // W - Wd wraps round to -1 in 32 bits.
+  EXPECT_FALSE(IsFlushWithEdge({kMax, 800}, {-1, 100, kMin, 300}));
+}
+
+TEST(TrayEvent, LeftClicksBringTheWindowBackTheContextKindLeavesItToTheMenu) {
+  const struct {
+    std::int32_t kind;
+    TrayResponse response;
+    const char* calls;
+  } rows[] = {
+      {1, TrayResponse::RestoreWindow, kShowInFront},
+      {2, TrayResponse::RestoreWindow, kShowInFront},
+      {3, TrayResponse::OpenMenu, ""},
+      {0, TrayResponse::Nothing, ""},
+      {4, TrayResponse::Nothing, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.kind);
+    EXPECT_EQ(TrayEventResponse(row.kind), row.response);
+    RecordingWindow window(false, {200, 150, 400, 300});
+    TrayEvent(row.kind, window, false);
+    EXPECT_EQ(window.calls, row.calls);
+  }
+}
+
+}  // namespace
+}  // namespace tabulex
