@@ -217,6 +217,11 @@ void MainWindow::ConnectMenus() {
   });
   Connect(m.toolWindow, [this] { OpenToolWindow(); });
   Connect(m.keypad, [this] { OpenKeypad(); });
+  // Checked by the toggle itself, whoever toggles.
+  connect(m.fullScreen, &QAction::triggered, this, [this] {
+    ToggleFullScreen();
+    m_editor->setFocus();
+  });
 
   Connect(m.undoSettings, [this] { UndoSettingsWindow(m_settings, m_config, *this, this).exec(); });
   Connect(m.quickSettings, [this] { SettingsWindow(m_settings, m_config, *this, this).exec(); });
@@ -355,13 +360,29 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  // The editor fills the client area above the status bar (the central widget does that);
-  // the status bar's parts follow the window's width.
+  LayOut();
+}
+
+void MainWindow::LayOut() {
+  // The editor fills the client area above the status bar, or all of it in full-screen mode
+  // (the central widget does that); the status bar's parts follow the window's width.
   const MainWindowLayout layout =
       LayoutMainWindow(ClientArea{width(), height(), m_statusBar->height()},
                        m_fullScreen ? FullScreenMode::On : FullScreenMode::Off);
   m_statusBar->SetPartWidths(layout.statusBar);
   Track();
+}
+
+// Full-screen mode keeps the window where it is and drops everything but the editor: menus,
+// status bar, caption text and window buttons. Leaving it brings back the program's caption.
+void MainWindow::ToggleFullScreen() {
+  m_fullScreen = !m_fullScreen;
+  menuBar()->setVisible(!m_fullScreen);
+  m_statusBar->setVisible(!m_fullScreen);
+  SetFrameButtons(*this, !m_fullScreen);
+  setWindowTitle(m_fullScreen ? QString() : QStringLiteral("Tabulex V6.2.3"));
+  m_menus->fullScreen->setChecked(m_fullScreen);
+  LayOut();
 }
 
 void MainWindow::Track() {

@@ -77,6 +77,7 @@ class MainWindow final : public QMainWindow,
  private:
   void ConnectMenus();
   void Track();
+  void LayOut();
   void BatchCalculateInWindow();
   void ClearAll();
   // The title that follows the document's file, once a file command has set one.
@@ -138,7 +139,7 @@ class MainWindow final : public QMainWindow,
 
   // WindowActions
   bool IsFullScreen() const override { return m_fullScreen; }
-  void ToggleFullScreen() override {}
+  void ToggleFullScreen() override;
   int WindowLeft() const override;
   int WindowTop() const override;
   void MoveWindowTo(int left, int top) override;

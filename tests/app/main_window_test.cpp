@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -379,6 +380,29 @@ TEST_F(MainWindowTest, TheToolWindowOpensOnTheChosenTab) {
   WhenShown<ToolWindow>(closeOnItsTab);
   m_window->menus().baseConversion->trigger();
   EXPECT_EQ(tabs, (std::vector<int>{1, 1, 0}));
+}
+
+TEST_F(MainWindowTest, FullScreenLeavesOnlyTheEditorAndComesBackWithTheCaption) {
+  MainWindow& window = Open();
+  const QRect before = window.geometry();
+  window.setWindowTitle("Tabulex - /tmp/sums.txt");
+  window.menus().fullScreen->trigger();
+  EXPECT_TRUE(window.menus().fullScreen->isChecked());
+  EXPECT_FALSE(window.menuBar()->isVisible());
+  EXPECT_FALSE(window.statusBar().isVisible());
+  EXPECT_EQ(window.windowTitle(), "");
+  EXPECT_EQ(window.geometry(), before);
+
+  // The clear-all shortcut went with the menu bar; the editor's key handler takes Ctrl+D.
+  SetText("1+1");
+  Key(Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(window.editor().buffer().Text(), std::string(BlankDocument()));
+
+  window.menus().fullScreen->trigger();
+  EXPECT_FALSE(window.menus().fullScreen->isChecked());
+  EXPECT_TRUE(window.menuBar()->isVisible());
+  EXPECT_TRUE(window.statusBar().isVisible());
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex V6.2.3");
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 
 namespace tabulex {
 
-void SetStaysOnTop(QWidget& window, bool onTop) {
-  const Qt::WindowFlags flags = window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+namespace {
+
+void ChangeWindowFlags(QWidget& window, Qt::WindowFlags flags) {
   if (flags == window.windowFlags()) return;
   QWindow* handle = window.windowHandle();
   if (handle == nullptr) {
@@ -14,10 +15,27 @@ void SetStaysOnTop(QWidget& window, bool onTop) {
     window.setWindowFlags(flags);
     return;
   }
-  // The native window takes the hint as it is (on X11 as _NET_WM_STATE_ABOVE); the widget
-  // only has to agree with it.
+  // The native window takes the flags as they are (on X11 as window manager hints); the
+  // widget only has to agree with it.
   window.overrideWindowFlags(flags);
-  handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+  handle->setFlags(flags);
+}
+
+}  // namespace
+
+void SetStaysOnTop(QWidget& window, bool onTop) {
+  ChangeWindowFlags(window, window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop));
+}
+
+void SetFrameButtons(QWidget& window, bool withButtons) {
+  Qt::WindowFlags flags = window.windowFlags();
+  flags.setFlag(Qt::CustomizeWindowHint, !withButtons);
+  flags.setFlag(Qt::WindowTitleHint, true);
+  for (const Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
+                                      Qt::WindowMaximizeButtonHint, Qt::WindowCloseButtonHint}) {
+    flags.setFlag(button, withButtons);
+  }
+  ChangeWindowFlags(window, flags);
 }
 
 void RaiseAndActivate(QWidget& window) {

@@ -10,6 +10,10 @@ namespace tabulex {
 // without touching its geometry or state (QWidget::setWindowFlag would hide a shown window).
 void SetStaysOnTop(QWidget& window, bool onTop);
 
+// The frame of full-screen mode: a caption without the window buttons, still sizable; off
+// brings the normal frame back. Like SetStaysOnTop, the window stays shown where it is.
+void SetFrameButtons(QWidget& window, bool withButtons);
+
 // Raises the window above the others and activates it.
 void RaiseAndActivate(QWidget& window);
 
