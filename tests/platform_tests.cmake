@@ -1,7 +1,8 @@
 # Tests of one area, listed by that area (targets and add_test lines).
 
-# Single instance, tray, show/hide hotkey, always-on-top: the rules and the lock.
+# Single instance, tray, show/hide hotkey, always-on-top, edge docking: the rules and the lock.
 add_executable(tabulex_platform_tests
+  window/edge_docking_test.cpp
   window/hotkey_codes_test.cpp
   window/instance_lock_test.cpp
   window/show_hide_action_test.cpp
@@ -12,8 +13,9 @@ add_test(NAME platform COMMAND tabulex_platform_tests)
 
 if(TABULEX_BUILD_DESKTOP)
   # Their Qt parts, offscreen: the tray icon and its menu, the local-socket hand-off,
-  # the topmost state.
+  # the topmost state, the edge hider.
   add_executable(tabulex_platform_widget_tests
+    window/qt/edge_hider_test.cpp
     window/qt/global_hotkey_offscreen_test.cpp
     window/qt/single_instance_test.cpp
     window/qt/tray_icon_test.cpp

@@ -34,10 +34,14 @@
 #include "window/bounds_tracking.h"
 #include "window/close_request.h"
 #include "window/qt/app_icon.h"
+#include "window/qt/appearance_window.h"
+#include "window/qt/edge_hider.h"
+#include "window/qt/editor_font_dialog.h"
 #include "window/qt/exit_confirm_dialog.h"
 #include "window/qt/global_hotkey.h"
 #include "window/qt/main_status_bar.h"
 #include "window/qt/single_instance.h"
+#include "window/qt/skin_engine.h"
 #include "window/qt/tray_icon.h"
 #include "window/qt/window_front.h"
 #include "window/status_bar_layout.h"
@@ -102,6 +106,10 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
           [this](std::int32_t kind) { TrayEvent(kind, *this, m_settings.alwaysOnTop); });
   connect(m_tray, &TrayIcon::openCalculatorChosen, this, [this] { show(); });
   connect(m_tray, &TrayIcon::exitChosen, this, &MainWindow::CloseDirectly);
+  m_skins = new SkinEngine(this);
+  m_edgeHider = new EdgeHider(*this, m_settings, [this](bool shown) {
+    if (m_keypad != nullptr && m_keypad->isVisible() != shown) m_keypad->setVisible(shown);
+  });
   m_hotkey = new GlobalHotkey(this);
   connect(m_hotkey, &GlobalHotkey::activated, this,
           [this] { ShowHideAction(*this, m_settings.alwaysOnTop); });
@@ -226,6 +234,26 @@ void MainWindow::ConnectMenus() {
   Connect(m.undoSettings, [this] { UndoSettingsWindow(m_settings, m_config, *this, this).exec(); });
   Connect(m.quickSettings, [this] { SettingsWindow(m_settings, m_config, *this, this).exec(); });
   Connect(m.resetSettings, [this] { ResetSettings(m_settings, m_paths, *this); });
+  Connect(m.appearance, [this] { OpenAppearanceWindow(); });
+  Connect(m.font, [this] { ChooseFont(); });
+}
+
+void MainWindow::OpenAppearanceWindow() {
+  AppearanceWindow window(m_settings, m_config, *m_skins, m_fontColor, this);
+  connect(&window, &AppearanceWindow::ColoursChosen, this,
+          [this](std::int32_t fontColor, std::int32_t backgroundColor) {
+            SetEditorBackgroundColor(backgroundColor);
+            EditorProperties font = EditorFont();
+            font.fontColor = fontColor;
+            ApplyEditorFont(font);
+          });
+  window.exec();
+}
+
+void MainWindow::ChooseFont() {
+  if (const std::optional<EditorProperties> chosen = ChooseEditorFont(EditorFont(), this)) {
+    ApplyEditorFont(*chosen);
+  }
 }
 
 void MainWindow::OpenKeypad() {
@@ -355,7 +383,30 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
+  m_edgeHider->OnMoved();
   Track();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) m_edgeHider->OnActivated();
+}
+
+// A window that is not flush with an edge (or maximised) hides instead, as the hotkey wants.
+void MainWindow::Tuck() {
+  if (!m_edgeHider->Tuck()) hide();
+}
+
+void MainWindow::SetEdgeTimerInterval(std::int32_t milliseconds) {
+  m_edgeHider->SetTimerInterval(milliseconds);
+}
+
+void MainWindow::PullBackOnScreen() {
+  m_edgeHider->PullBackOnScreen();
+}
+
+void MainWindow::SetEdgeGraceTicks(std::int32_t ticks) {
+  m_edgeHider->SetGraceTicks(ticks);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -411,6 +462,18 @@ ScreenSize MainWindow::PrimaryScreenSize() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return ScreenSize{1024, 768};
   return ScreenSize{screen->geometry().width(), screen->geometry().height()};
+}
+
+void MainWindow::ApplySkin(std::int32_t skinNumber) {
+  m_skins->ApplySkin(skinNumber);
+}
+
+void MainWindow::ApplySkinTransparency(std::int32_t skinSlider) {
+  m_skins->ApplyTransparency(skinSlider);
+}
+
+void MainWindow::ApplySkinEffects(bool effects) {
+  m_skins->ApplyEffects(effects);
 }
 
 void MainWindow::FocusEditor() {

@@ -32,12 +32,14 @@ class QTimer;
 
 namespace tabulex {
 
+class EdgeHider;
 class FindWindow;
 class GlobalHotkey;
 class KeypadWindow;
 class MainEditor;
 class MainStatusBar;
 class SingleInstance;
+class SkinEngine;
 class TrayIcon;
 
 class MainWindow final : public QMainWindow,
@@ -72,6 +74,7 @@ class MainWindow final : public QMainWindow,
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -87,6 +90,8 @@ class MainWindow final : public QMainWindow,
   void OpenToolWindow();
   void OpenKeypad();
   void ToggleKeypad();
+  void OpenAppearanceWindow();
+  void ChooseFont();
   // Runs a command, then gives the editor the keyboard focus back.
   template <typename Command>
   void Connect(QAction* action, Command command);
@@ -97,11 +102,11 @@ class MainWindow final : public QMainWindow,
   void SetMaximised(bool maximised) override;
   ScreenSize PrimaryScreenSize() const override;
   bool RunSingleInstanceStep() override;
-  void ApplySkin(std::int32_t) override {}
+  void ApplySkin(std::int32_t skinNumber) override;
   void FocusEditor() override;
   void SetEditorBackgroundColor(std::int32_t color) override;
-  void ApplySkinTransparency(std::int32_t) override {}
-  void ApplySkinEffects(bool) override {}
+  void ApplySkinTransparency(std::int32_t skinSlider) override;
+  void ApplySkinEffects(bool effects) override;
   void AddTrayIcon() override;
   void ApplyEditorFont(const EditorProperties& font) override;
   void SetWordWrap(bool wordWrap) override;
@@ -114,10 +119,10 @@ class MainWindow final : public QMainWindow,
   void RestoreContentBackup() override;
   void RecordInitialUndoSnapshot() override;
   void ShowCaretPosition() override;
-  void SetEdgeTimerInterval(std::int32_t) override {}
+  void SetEdgeTimerInterval(std::int32_t milliseconds) override;
   void ShowStatus(std::string_view gbkText) override;
-  void PullBackOnScreen() override {}
-  void SetEdgeGraceTicks(std::int32_t) override {}
+  void PullBackOnScreen() override;
+  void SetEdgeGraceTicks(std::int32_t ticks) override;
 
   // SettingsEffects (the rest are shared with MainWindowPort)
   void SetCloseOnEsc(bool closeOnEsc) override { m_closeOnEsc = closeOnEsc; }
@@ -135,7 +140,7 @@ class MainWindow final : public QMainWindow,
   void HideWindow() override { hide(); }
   void SetNormalState() override;
   void BringToFront() override;
-  void Tuck() override {}  // edge docking
+  void Tuck() override;
 
   // WindowActions
   bool IsFullScreen() const override { return m_fullScreen; }
@@ -158,6 +163,8 @@ class MainWindow final : public QMainWindow,
   SingleInstance* m_singleInstance{};
   TrayIcon* m_tray{};
   GlobalHotkey* m_hotkey{};
+  SkinEngine* m_skins{};
+  EdgeHider* m_edgeHider{};
   std::unique_ptr<EditorSession> m_session;
   std::unique_ptr<EditCommands> m_commands;
   std::unique_ptr<FileDialogs> m_fileDialogs;

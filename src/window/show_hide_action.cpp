@@ -6,30 +6,7 @@ namespace {
 // Enough grace for the mouse to reach the window before edge hiding tucks it away again.
 constexpr std::int32_t kGraceTicks = 25;
 
-// In 64 bits: bounds from a hand-edited file can be anything.
-struct Edges {
-  std::int64_t screenWidth;
-  std::int64_t left;
-  std::int64_t top;
-  std::int64_t width;
-  std::int64_t height;
-};
-
-Edges EdgesOf(ScreenSize screen, WindowBounds bounds) {
-  return Edges{screen.width, bounds.left, bounds.top, bounds.width, bounds.height};
-}
-
 }  // namespace
-
-bool IsTuckedAtEdge(ScreenSize screen, WindowBounds bounds) {
-  const Edges e = EdgesOf(screen, bounds);
-  return e.left == 5 - e.width || e.left == e.screenWidth - 5 || e.top == 5 - e.height;
-}
-
-bool IsFlushWithEdge(ScreenSize screen, WindowBounds bounds) {
-  const Edges e = EdgesOf(screen, bounds);
-  return e.left == 0 || e.left == e.screenWidth - e.width || e.top == 0;
-}
 
 void ShowHideAction(ShowHideWindowPort& window, bool alwaysOnTop) {
   if (!window.IsShown()) {

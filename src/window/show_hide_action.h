@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "window/edge_docking.h"
 #include "window/placement_check.h"
 
 namespace tabulex {
@@ -37,12 +38,6 @@ class ShowHideWindowPort {
   virtual void Tuck() = 0;
   virtual void SetEdgeGraceTicks(std::int32_t ticks) = 0;
 };
-
-// Tucked behind the left, right or top edge, leaving a 5-pixel strip: L = 5 - Wd, L = W - 5
-// or T = 5 - Ht, compared exactly.
-bool IsTuckedAtEdge(ScreenSize screen, WindowBounds bounds);
-// Flush with the left, right or top edge: L = 0, L = W - Wd or T = 0, compared exactly.
-bool IsFlushWithEdge(ScreenSize screen, WindowBounds bounds);
 
 // The hotkey. A shown window that is tucked comes back (grace 25); one that is flush with an
 // edge tucks at once (grace 0) and becomes topmost, whether or not edge hiding is on; any
