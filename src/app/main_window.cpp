@@ -22,6 +22,8 @@
 #include "engine/gbk_text.h"
 #include "engine/recalculation.h"
 #include "engine/text_buffer.h"
+#include "help/qt/about_window.h"
+#include "help/qt/help_window.h"
 #include "settings/qt/settings_window.h"
 #include "settings/qt/undo_settings_window.h"
 #include "settings/reset_settings.h"
@@ -236,6 +238,8 @@ void MainWindow::ConnectMenus() {
   Connect(m.resetSettings, [this] { ResetSettings(m_settings, m_paths, *this); });
   Connect(m.appearance, [this] { OpenAppearanceWindow(); });
   Connect(m.font, [this] { ChooseFont(); });
+  Connect(m.help, [this] { HelpWindow(this).exec(); });
+  Connect(m.about, [this] { AboutWindow(m_paths.directory, this).exec(); });
 }
 
 void MainWindow::OpenAppearanceWindow() {

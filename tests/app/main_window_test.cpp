@@ -405,5 +405,19 @@ TEST_F(MainWindowTest, FullScreenLeavesOnlyTheEditorAndComesBackWithTheCaption) 
   EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex V6.2.3");
 }
 
+TEST_F(MainWindowTest, TheHelpMenuOpensHelpAndAbout) {
+  Open();
+  std::vector<std::string> titles;
+  const auto closeIt = [&](QDialog& dialog) {
+    titles.push_back(dialog.windowTitle().toStdString());
+    dialog.reject();
+  };
+  WhenShown<QDialog>(closeIt);
+  Key(Qt::Key_F1);
+  WhenShown<QDialog>(closeIt);
+  m_window->menus().about->trigger();
+  EXPECT_EQ(titles, (std::vector<std::string>{"帮助", "Tabulex V6.2.3"}));
+}
+
 }  // namespace
 }  // namespace tabulex
