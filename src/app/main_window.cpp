@@ -39,6 +39,7 @@
 #include "window/qt/appearance_window.h"
 #include "window/qt/edge_hider.h"
 #include "window/qt/editor_font_dialog.h"
+#include "window/qt/editor_look.h"
 #include "window/qt/exit_confirm_dialog.h"
 #include "window/qt/global_hotkey.h"
 #include "window/qt/main_status_bar.h"
@@ -50,14 +51,6 @@
 #include "window/tray_event.h"
 
 namespace tabulex {
-namespace {
-
-// Colours are stored as 0x00BBGGRR.
-QColor ColorOf(std::int32_t value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-}  // namespace
 
 MainWindow::MainWindow(const RunFilesPaths& paths)
     : m_paths{paths},
@@ -486,21 +479,15 @@ void MainWindow::FocusEditor() {
 
 void MainWindow::SetEditorBackgroundColor(std::int32_t color) {
   QPalette palette = m_editor->palette();
-  palette.setColor(QPalette::Base, ColorOf(color));
+  palette.setColor(QPalette::Base, ColourOfBgr(color));
   m_editor->setPalette(palette);
 }
 
 void MainWindow::ApplyEditorFont(const EditorProperties& properties) {
-  QFont font(QString::fromStdString(GbkToUtf8(properties.fontName)));
-  font.setPointSize(std::max(1, properties.fontSize));
-  font.setBold(properties.fontBold);
-  font.setItalic(properties.fontItalic);
-  font.setStrikeOut(properties.fontStrikeOut);
-  font.setUnderline(properties.fontUnderline);
-  m_editor->setFont(font);
+  m_editor->setFont(FontOf(properties));
   m_fontColor = properties.fontColor;
   QPalette palette = m_editor->palette();
-  palette.setColor(QPalette::Text, ColorOf(properties.fontColor));
+  palette.setColor(QPalette::Text, ColourOfBgr(properties.fontColor));
   m_editor->setPalette(palette);
 }
 

@@ -64,7 +64,9 @@ class FileCommandsTest : public ::testing::Test {
 
   fs::path File(const char* name, std::optional<std::string_view> bytes = std::nullopt) {
     const fs::path path = m_dir / name;
-    if (bytes) EXPECT_FALSE(WriteFileAtomically(path, *bytes));
+    if (bytes) {
+      EXPECT_FALSE(WriteFileAtomically(path, *bytes));
+    }
     return path;
   }
   static std::string Read(const fs::path& path) {
@@ -74,7 +76,9 @@ class FileCommandsTest : public ::testing::Test {
   }
   // A document with unsaved changes, opened from path when given.
   void Edited(const char* text, const fs::path& path = {}) {
-    if (!path.empty()) ASSERT_TRUE(commands.LoadFile(path));
+    if (!path.empty()) {
+      ASSERT_TRUE(commands.LoadFile(path));
+    }
     editor.SetText(text);
     document.TextChanged();
   }
@@ -126,7 +130,9 @@ TEST_F(FileCommandsTest, AskToSaveGoesOnOnlyWhenNothingIsLost) {
     document = DocumentState{};
     dialogs = ScriptedDialogs{};
     const fs::path path = c.hasFile ? File("doc.txt", "old") : File("doc.txt");
-    if (c.hasFile) ASSERT_TRUE(commands.LoadFile(path));
+    if (c.hasFile) {
+      ASSERT_TRUE(commands.LoadFile(path));
+    }
     editor.SetText("new");
     if (c.modified) document.TextChanged();
     if (c.answer) dialogs.answers.push_back(*c.answer);

@@ -8,39 +8,12 @@
 #include <vector>
 
 #include "engine/gbk_text.h"
-#include "settings/ini_document.h"
 #include "settings/settings_effects.h"
-#include "settings/settings_store.h"
+#include "support/recording_store.h"
 
 namespace tabulex {
 
 using EventLog = std::vector<std::string>;
-
-// Reads from an INI text given in UTF-8; logs each write as "section/key=value" (UTF-8) and
-// keeps it.
-class RecordingStore final : public SettingsStore {
- public:
-  explicit RecordingStore(EventLog& log, std::string_view utf8Text = {})
-      : m_log{log}, m_document{Utf8ToGbk(utf8Text)} {}
-
-  std::string ReadKey(std::string_view section, std::string_view key,
-                      std::string_view defaultText) const override {
-    return m_document.ReadKey(section, key, defaultText);
-  }
-  bool WriteKey(std::string_view section, std::string_view key, std::string_view value) override {
-    m_log.push_back(GbkToUtf8(section) + "/" + GbkToUtf8(key) + "=" + GbkToUtf8(value));
-    return m_document.WriteKey(section, key, value);
-  }
-
-  // UTF-8 in and out.
-  std::string Read(std::string_view section, std::string_view key) const {
-    return GbkToUtf8(m_document.ReadKey(Utf8ToGbk(section), Utf8ToGbk(key), "(none)"));
-  }
-
- private:
-  EventLog& m_log;
-  IniDocument m_document;
-};
 
 class RecordingEffects final : public SettingsEffects {
  public:

@@ -279,7 +279,9 @@ TEST(SettingsWindowValues, DigitsAreTruncatedAndAtMostThirteen) {
     values.digitsText = row.text;
     const SettingsWindowOutcome outcome = ConfirmSettingsWindow(values, settings, store, effects);
     EXPECT_EQ(outcome == SettingsWindowOutcome::Close, row.accepted);
-    if (row.accepted) EXPECT_EQ(settings.precisionDigits, row.digits);
+    if (row.accepted) {
+      EXPECT_EQ(settings.precisionDigits, row.digits);
+    }
   }
 }
 

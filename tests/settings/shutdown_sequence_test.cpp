@@ -9,39 +9,14 @@
 #include <vector>
 
 #include "engine/gbk_text.h"
-#include "settings/ini_document.h"
 #include "settings/settings_writer.h"
+#include "support/recording_store.h"
 
 namespace tabulex {
 namespace {
 
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
-
-// An in-memory configuration file (given in UTF-8) that logs each write as
-// "section/key=value" (UTF-8) into the shared log.
-class RecordingStore final : public SettingsStore {
- public:
-  RecordingStore(Log& log, std::string_view utf8Text)
-      : m_log{log}, m_document{Utf8ToGbk(utf8Text)} {}
-
-  std::string ReadKey(std::string_view section, std::string_view key,
-                      std::string_view defaultText) const override {
-    return m_document.ReadKey(section, key, defaultText);
-  }
-  bool WriteKey(std::string_view section, std::string_view key, std::string_view value) override {
-    m_log.push_back(GbkToUtf8(section) + "/" + GbkToUtf8(key) + "=" + GbkToUtf8(value));
-    return m_document.WriteKey(section, key, value);
-  }
-
-  std::string Read(std::string_view utf8Section, std::string_view utf8Key) const {
-    return GbkToUtf8(m_document.ReadKey(Utf8ToGbk(utf8Section), Utf8ToGbk(utf8Key), "absent"));
-  }
-
- private:
-  Log& m_log;
-  IniDocument m_document;
-};
 
 class RecordingWindow final : public ShutdownWindowPort {
  public:

@@ -4,18 +4,9 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "window/qt/editor_look.h"
+
 namespace tabulex {
-namespace {
-
-QColor ToQColor(std::int32_t bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-std::int32_t ToBgr(const QColor& colour) {
-  return colour.red() | colour.green() << 8 | colour.blue() << 16;
-}
-
-}  // namespace
 
 ColourButton::ColourButton(const QString& caption, std::int32_t colour, QWidget* parent)
     : QPushButton(caption, parent) {
@@ -30,7 +21,7 @@ void ColourButton::SetColour(std::int32_t colour) {
   m_colour = colour & 0xFFFFFF;
   // A swatch icon rather than a style sheet, so that no skin repaints it.
   QPixmap swatch(iconSize());
-  swatch.fill(ToQColor(m_colour));
+  swatch.fill(ColourOfBgr(m_colour));
   QPainter painter(&swatch);
   painter.setPen(Qt::gray);
   painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
@@ -39,8 +30,8 @@ void ColourButton::SetColour(std::int32_t colour) {
 }
 
 void ColourButton::Choose() {
-  const QColor chosen = QColorDialog::getColor(ToQColor(m_colour), this, text());
-  if (chosen.isValid()) SetColour(ToBgr(chosen));
+  const QColor chosen = QColorDialog::getColor(ColourOfBgr(m_colour), this, text());
+  if (chosen.isValid()) SetColour(BgrOfColour(chosen));
 }
 
 }  // namespace tabulex

@@ -11,6 +11,7 @@
 
 #include "engine/gbk_text.h"
 #include "window/qt/colour_button.h"
+#include "window/qt/editor_look.h"
 
 namespace tabulex {
 
@@ -19,12 +20,7 @@ EditorFontDialog::EditorFontDialog(const EditorProperties& current, QWidget* par
   setWindowTitle(QString::fromUtf8("字体"));
   setModal(true);
 
-  QFont font(QString::fromStdString(GbkToUtf8(current.fontName)));
-  font.setPointSize(std::max(1, current.fontSize));
-  font.setBold(current.fontBold);
-  font.setItalic(current.fontItalic);
-  font.setStrikeOut(current.fontStrikeOut);
-  font.setUnderline(current.fontUnderline);
+  const QFont font = FontOf(current);
 
   // Qt's own font dialog, embedded as a plain widget: a native one could not be.
   m_fonts = new QFontDialog(this);

@@ -1,0 +1,27 @@
+#include "window/qt/editor_look.h"
+
+#include <algorithm>
+
+#include "engine/gbk_text.h"
+
+namespace tabulex {
+
+QColor ColourOfBgr(std::int32_t bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+std::int32_t BgrOfColour(const QColor& colour) {
+  return colour.red() | colour.green() << 8 | colour.blue() << 16;
+}
+
+QFont FontOf(const EditorProperties& properties) {
+  QFont font(QString::fromStdString(GbkToUtf8(properties.fontName)));
+  font.setPointSize(std::max(1, properties.fontSize));
+  font.setBold(properties.fontBold);
+  font.setItalic(properties.fontItalic);
+  font.setStrikeOut(properties.fontStrikeOut);
+  font.setUnderline(properties.fontUnderline);
+  return font;
+}
+
+}  // namespace tabulex
