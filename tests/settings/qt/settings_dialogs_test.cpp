@@ -17,16 +17,10 @@
 #include "settings/qt/undo_settings_window.h"
 #include "settings/qt/window_position_dialog.h"
 #include "settings/settings_dialog_recorders.h"
+#include "support/widget_child.h"
 
 namespace tabulex {
 namespace {
-
-template <typename T>
-T* Child(const QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(name);
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 bool Written(const EventLog& log, const std::string& write) {
   return std::find(log.begin(), log.end(), write) != log.end();

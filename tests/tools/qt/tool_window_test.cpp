@@ -10,16 +10,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include "support/widget_child.h"
 
 namespace tabulex {
 namespace {
-
-template <typename T>
-T* Child(const ToolWindow& window, const char* name) {
-  T* child = window.findChild<T*>(name);
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 void Type(QWidget* widget, int key, const QString& text = {}) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);

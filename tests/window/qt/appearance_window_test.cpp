@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "settings/settings_dialog_recorders.h"
+#include "support/widget_child.h"
 #include "window/qt/appearance_window.h"
 #include "window/qt/colour_button.h"
 #include "window/qt/editor_font_dialog.h"
@@ -23,13 +24,6 @@
 
 namespace tabulex {
 namespace {
-
-template <typename T>
-T* Child(const QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(name);
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 void Click(const QWidget& window, const char* name) {
   if (auto* button = Child<QPushButton>(window, name)) button->click();
