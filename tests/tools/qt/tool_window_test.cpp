@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+
 #include "support/widget_child.h"
 
 namespace tabulex {
