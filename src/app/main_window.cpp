@@ -74,8 +74,6 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
 
   // The whole window takes drops: a dropped text or file replaces the whole text.
   setAcceptDrops(true);
-  m_editor->setAcceptDrops(false);
-  m_editor->viewport()->setAcceptDrops(false);
 
   connect(m_editor, &MainEditor::textEdited, this, [this] {
     m_document.TextChanged();
@@ -117,7 +115,12 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
 }
 
 MainWindow::~MainWindow() {
-  // The keypad writes its geometry on closing, while the settings file is still at hand.
+  ShutDown();
+}
+
+// The keypad closes with the window, writing its geometry, then the shutdown writes the rest
+// (once, however often the window is asked to close).
+void MainWindow::ShutDown() {
   if (m_keypad != nullptr) m_keypad->close();
   m_shutdown.Run();
 }
@@ -257,10 +260,7 @@ void MainWindow::OpenKeypad() {
   if (m_keypad == nullptr) {
     m_keypad = new KeypadWindow(
         this, *m_session, *m_commands, m_config, [this] { m_editor->setFocus(); },
-        [this] {
-          ClearAll();
-          ShowDocumentTitle();
-        });
+        [this] { ClearAll(); });
   }
   m_keypad->show();
   m_editor->setFocus();
@@ -295,6 +295,8 @@ void MainWindow::OpenAccumulatorWindow() {
             m_editor->setFocus();
           });
   window->show();
+  // The keyboard stays with the editor: typing goes on in the main window.
+  activateWindow();
 }
 
 void MainWindow::OpenToolWindow() {
@@ -302,6 +304,7 @@ void MainWindow::OpenToolWindow() {
 }
 
 void MainWindow::ShowDocumentTitle() {
+  if (!m_document.TakeTitleChange()) return;
   if (const std::optional<std::string> title = m_document.WindowTitle()) {
     setWindowTitle(QString::fromStdString(*title));
   }
@@ -330,7 +333,7 @@ void MainWindow::BatchCalculateInWindow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_closeDirectly) {
-    m_shutdown.Run();
+    ShutDown();
     event->accept();
     QCoreApplication::quit();
     return;
@@ -344,7 +347,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (outcome.hide) hide();
   if (outcome.verdict == CloseVerdict::Allow) {
-    m_shutdown.Run();
+    ShutDown();
     event->accept();
     QCoreApplication::quit();
   } else {
@@ -360,9 +363,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+// Only drops from other programs replace the text: a drag that starts in this program (the
+// editor's own selection, a text box of a tool window) has a source here and is refused.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QMimeData* data = event->mimeData();
-  if (data->hasUrls() || data->hasText()) event->acceptProposedAction();
+  if (event->source() == nullptr && (data->hasUrls() || data->hasText())) {
+    event->acceptProposedAction();
+  }
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
@@ -428,7 +435,7 @@ void MainWindow::ToggleFullScreen() {
   menuBar()->setVisible(!m_fullScreen);
   m_statusBar->setVisible(!m_fullScreen);
   SetFrameButtons(*this, !m_fullScreen);
-  setWindowTitle(m_fullScreen ? QString() : QStringLiteral("Tabulex V6.2.3"));
+  SetCaption(*this, m_fullScreen ? QString() : QStringLiteral("Tabulex V6.2.3"));
   m_menus->fullScreen->setChecked(m_fullScreen);
   LayOut();
 }

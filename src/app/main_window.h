@@ -67,6 +67,7 @@ class MainWindow final : public QMainWindow,
   MainStatusBar& statusBar() { return *m_statusBar; }
   MainMenus& menus() { return *m_menus; }
   CalculationState& calculationState() { return m_state; }
+  const DocumentState& document() const { return m_document; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -79,10 +80,10 @@ class MainWindow final : public QMainWindow,
 
  private:
   void ConnectMenus();
+  void ShutDown();
   void Track();
   void LayOut();
   void BatchCalculateInWindow();
-  void ClearAll();
   // The title that follows the document's file, once a file command has set one.
   void ShowDocumentTitle();
   void OpenFindWindow();
@@ -145,6 +146,7 @@ class MainWindow final : public QMainWindow,
   // WindowActions
   bool IsFullScreen() const override { return m_fullScreen; }
   void ToggleFullScreen() override;
+  void ClearAll() override;
   int WindowLeft() const override;
   int WindowTop() const override;
   void MoveWindowTo(int left, int top) override;

@@ -37,6 +37,11 @@ void DocumentState::Replaced(std::filesystem::path fileName) {
   m_fileName = std::move(fileName);
   m_modified = false;
   m_titled = true;
+  m_titleChanged = true;
+}
+
+bool DocumentState::TakeTitleChange() {
+  return std::exchange(m_titleChanged, false);
 }
 
 std::optional<std::string> DocumentState::WindowTitle() const {

@@ -43,6 +43,11 @@ class DocumentState {
   // save: the window keeps its start-up caption until then.
   std::optional<std::string> WindowTitle() const;
 
+  // True once after each open, new or save: the caption is to show WindowTitle() again. Only
+  // these change the caption; other commands leave whatever it shows (full-screen mode's
+  // empty caption, the program's name after it).
+  bool TakeTitleChange();
+
   static std::string TitleFor(const std::filesystem::path& fileName);
 
  private:
@@ -51,6 +56,7 @@ class DocumentState {
   std::filesystem::path m_fileName{};
   bool m_modified{false};
   bool m_titled{false};
+  bool m_titleChanged{false};
 };
 
 }  // namespace tabulex

@@ -42,4 +42,15 @@ int EditorGestures::ZoomedFontSize(int fontSize, int notches, int modifiers) {
   return static_cast<int>(std::clamp<long long>(zoomed, 1, INT_MAX));
 }
 
+int EditorGestures::WheelNotches(int angleDelta, int modifiers) {
+  constexpr int kNotch = 120;
+  const bool sameWay = (m_wheelAngle >= 0) == (angleDelta >= 0);
+  if (modifiers != kCtrl || !sameWay) m_wheelAngle = 0;
+  if (modifiers != kCtrl) return angleDelta / kNotch;
+  m_wheelAngle += angleDelta;
+  const int notches = m_wheelAngle / kNotch;
+  m_wheelAngle -= notches * kNotch;
+  return notches;
+}
+
 }  // namespace tabulex

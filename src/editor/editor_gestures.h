@@ -31,6 +31,11 @@ class EditorGestures {
   // user, larger) with Ctrl alone, never below one point; otherwise the size unchanged.
   static int ZoomedFontSize(int fontSize, int notches, int modifiers);
 
+  // The whole notches of a wheel turn reported in eighths of a degree (120 per notch).
+  // High-resolution wheels and touchpads report parts of a notch: with Ctrl alone they add up
+  // until a notch is whole; a turn the other way, or without Ctrl alone, starts afresh.
+  int WheelNotches(int angleDelta, int modifiers);
+
   const EditorDragState& DragState() const { return m_drag; }
 
  private:
@@ -39,6 +44,7 @@ class EditorGestures {
 
   EditorSession& m_session;
   EditorDragState m_drag{};
+  int m_wheelAngle{0};  // the part of a notch turned so far
 };
 
 }  // namespace tabulex

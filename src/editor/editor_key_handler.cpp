@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "editor/edit_commands.h"
 #include "editor/virtual_keys.h"
 #include "engine/calculate_current_line.h"
 #include "engine/recalculation.h"
@@ -58,7 +57,7 @@ KeyDisposition EditorKeyHandler::OnKeyDown(int virtualKey, int modifiers) {
     m_session.window.ToggleFullScreen();
   }
   if (virtualKey == vk::kD && modifiers == kCtrl && m_session.window.IsFullScreen()) {
-    EditCommands{m_session}.ClearAll();
+    m_session.window.ClearAll();
     // Nothing of the editor's own is wanted on the blank document.
     return KeyDisposition::Discard;
   }

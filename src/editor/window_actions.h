@@ -8,6 +8,8 @@ class WindowActions {
   virtual ~WindowActions() = default;
   virtual bool IsFullScreen() const = 0;
   virtual void ToggleFullScreen() = 0;
+  // The clear-all command, with what it does to the document (it is no longer modified).
+  virtual void ClearAll() = 0;
   // Screen coordinates of the main window's top left corner.
   virtual int WindowLeft() const = 0;
   virtual int WindowTop() const = 0;

@@ -20,9 +20,9 @@ double ReadOutOfRange(const char* begin) {
   return strtod_l(begin, nullptr, cLocale);
 }
 
-}  // namespace
+enum class NumberWords { Read, Refused };
 
-double TextToNumber(std::string_view text) {
+double ReadNumber(std::string_view text, NumberWords words) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
   bool negative = false;
@@ -31,8 +31,10 @@ double TextToNumber(std::string_view text) {
     ++i;
   }
   const std::string_view rest = text.substr(i);
-  if (rest.starts_with("inf")) return negative ? -HUGE_VAL : HUGE_VAL;
-  if (rest.starts_with("nan")) return std::nan("");
+  if (words == NumberWords::Read) {
+    if (rest.starts_with("inf")) return negative ? -HUGE_VAL : HUGE_VAL;
+    if (rest.starts_with("nan")) return std::nan("");
+  }
   if (rest.empty() ||
       !(IsDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && IsDigit(rest[1])))) {
     return 0.0;
@@ -46,6 +48,16 @@ double TextToNumber(std::string_view text) {
     return 0.0;
   }
   return negative ? -value : value;
+}
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+  return ReadNumber(text, NumberWords::Read);
+}
+
+double TypedTextToNumber(std::string_view text) {
+  return ReadNumber(text, NumberWords::Refused);
 }
 
 std::string NumberToText(double value) {

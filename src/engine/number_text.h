@@ -13,6 +13,11 @@ namespace tabulex {
 // number at all reads 0.
 double TextToNumber(std::string_view text);
 
+// A number typed by the user (a list of samples): the same reading, except that "inf" and
+// "nan" are words there, like "info" and "nano", and read 0. Only intermediate results carry
+// them as numbers.
+double TypedTextToNumber(std::string_view text);
+
 // "%.13g" with an exponent of at least three digits ("1e+020", "1.5e-007"); negative zero
 // is "-0"; non-finite values are "inf", "-inf" and "nan".
 std::string NumberToText(double value);

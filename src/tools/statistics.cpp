@@ -14,7 +14,7 @@ namespace {
 std::vector<double> ReadSamples(std::string_view text) {
   std::vector<double> values;
   const auto add = [&values](std::string_view piece) {
-    values.push_back(TextToNumber(FullWidthToAscii(piece)));
+    values.push_back(TypedTextToNumber(FullWidthToAscii(piece)));
   };
   std::size_t start = 0;
   for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', start)) {

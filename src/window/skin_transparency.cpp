@@ -9,6 +9,7 @@ std::int64_t SkinAlpha(std::int32_t skinSlider) {
 }
 
 double WindowOpacity(std::int64_t alpha) {
+  if (alpha <= 0) return 1.0;
   const double share = static_cast<double>(std::clamp<std::int64_t>(alpha, 0, 255)) / 255;
   return kMinimumWindowOpacity + (1 - kMinimumWindowOpacity) * share;
 }

@@ -1,6 +1,7 @@
 // Skin transparency: a slider value gives an alpha (value × 5), and an alpha a window
-// opacity. The opacity never falls below kMinimumWindowOpacity: alpha 0, which a settings
-// reset applies, would otherwise leave every window invisible and out of reach.
+// opacity. Alpha 0, which a settings reset applies, means no transparency at all. The opacity
+// never falls below kMinimumWindowOpacity, so that no slider position leaves a window
+// invisible and out of reach.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +19,9 @@ inline constexpr double kMinimumWindowOpacity = 0.4;
 // skinSlider × 5, without overflow for hand-edited values.
 std::int64_t SkinAlpha(std::int32_t skinSlider);
 
-// Alpha 255 and above (the default slider 100 gives 500) is opaque; alpha 0 and below is
-// kMinimumWindowOpacity; in between the opacity rises evenly, so every slider step shows.
+// Alpha 255 and above (the default slider 100 gives 500) is opaque, and so are alpha 0 and
+// below (no transparency); from alpha 1 to 255 the opacity rises evenly from
+// kMinimumWindowOpacity, so every slider step shows.
 double WindowOpacity(std::int64_t alpha);
 
 // Where the slider stands for a skinSlider value: within 1 to 51.

@@ -1,61 +1,226 @@
 #!/usr/bin/env bash
-# The real program in a virtual X server: type 15+3 and Enter with a key sender, end the
-# program as a session end does, and find the result in the kept text.
-# Usage: end_to_end_test.sh PATH_TO_TABULEX
-set -euo pipefail
-tabulex=$1
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
+# End-to-end tests: the real tabulex on a desktop with a window manager (Xvfb and openbox),
+# driven by keys and mouse as a user drives it and read back through the clipboard, the
+# window manager's view of its windows and the run files. Each case starts the program afresh
+# in a run-files directory of its own. What a window manager does (frames, focus, dialogs,
+# drag and drop) is seen only here.
+# Usage: end_to_end_test.sh PATH_TO_TABULEX [CASE...]
+set -uo pipefail
+TABULEX=$1
+shift
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=desktop_session.sh
+source "$here/desktop_session.sh"
+DESKTOP_TOOLS+=(wmctrl)
+
+if missing=$(desktop_tools_missing); then
+  echo "SKIPPED: $missing is not installed"
+  exit 77
+fi
 
 work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
+trap 'stop_desktop; rm -rf "$work"' EXIT
+start_desktop "$work" || exit 1
+
+# expect WHAT ACTUAL EXPECTED
+expect() {
+  [ "$2" == "$3" ] && return 0
+  echo "FAIL: $1"
+  echo "  got:      $(printf '%q' "$2")"
+  echo "  expected: $(printf '%q' "$3")"
+  return 1
 }
-trap cleanup EXIT
 
-# A display number nobody uses, chosen by the server itself.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+fail() {
+  echo "FAIL: $*"
+  return 1
+}
 
-# Keep the text between runs, so that the shutdown writes it to the backup.
-run="$work/run"
-mkdir -p "$run"
-printf '[\xc6\xe4\xcb\xfb\xc9\xe8\xd6\xc3]\r\n\xcd\xcb\xb3\xf6\xb1\xa3\xb4\xe6=\xd5\xe6\r\n' \
-  >"$run/Tabulo配置文件.ini"
+# The first line of a text.
+first_line() { printf '%s\n' "$1" | head -n 1; }
 
-"$tabulex" --run-dir "$run" >"$work/app.log" 2>&1 &
-app_pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Tabulex V6\.2\.3$' | head -n 1)
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key --window "$window" ctrl+d   # the blank document, whatever was kept
-xdotool key --window "$window" ctrl+Home
-xdotool type --window "$window" --delay 30 "15+3"
-xdotool key --window "$window" Return
-sleep 0.5
+# ---------------------------------------------------------------------------------------------
 
-kill -TERM "$app_pid"
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app_pid" 2>/dev/null; then
-  echo "FAIL: the program did not end on SIGTERM"
-  exit 1
+case_enter_calculates_and_the_text_is_kept() {
+  printf '[其他设置]\n退出保存=真\n' | configure "$RUN"
+  start_tabulex "$RUN" || return 1
+  keys ctrl+d ctrl+Home
+  type_text "15+3"
+  keys Return
+  read_text || fail "nothing copied" || return 1
+  expect "the line after Enter" "$(first_line "$TEXT")" "15+3=18" || return 1
+  stop_tabulex
+  local backup
+  backup=$(head -c 100 "$RUN/Tabulo备份文件.txt" | tr -d '\r' | head -n 1)
+  expect "the first line of the kept text" "$backup" "15+3=18"
+}
+
+# Dragging a selection inside the editor moves it, as one undo step; it never replaces the
+# document with the dragged text.
+case_a_drag_inside_the_editor_moves_the_selection() {
+  start_tabulex "$RUN" || return 1
+  keys ctrl+d ctrl+Home
+  type_text "abcdefgh"
+  keys shift+Home
+  local x y
+  read -r x y < <(client_origin "$WIN")
+  # The first line, under the menu bar, and two lines below it.
+  xdotool mousemove $((x + 20)) $((y + 40)) mousedown 1
+  local step
+  for step in 4 8 14 22 30 40; do
+    xdotool mousemove $((x + 24)) $((y + 40 + step))
+    sleep 0.03
+  done
+  xdotool mouseup 1
+  read_text || fail "nothing copied" || return 1
+  expect "the line the selection left" "$(first_line "$TEXT")" "" || return 1
+  expect "the text with the selection moved" "$(printf '%s' "$TEXT" | tr -d '\n')" "abcdefgh" ||
+    return 1
+  expect "line breaks after the move" "$(printf '%s' "$TEXT" | tr -cd '\n' | wc -c)" "45" ||
+    return 1
+  keys ctrl+z
+  read_text || fail "nothing copied" || return 1
+  expect "the text after one undo" "$TEXT" "abcdefgh$BLANK_DOCUMENT"
+}
+
+# open_dialog NAME: opens one of the program's windows from the main window.
+open_dialog() {
+  activate "$WIN"
+  case "$1" in
+    字体) keys ctrl+t ;;
+    查找和替换) keys ctrl+f ;;
+    累加器) keys F7 ;;
+    警告!) keys F8 ;;
+    帮助) keys F1 ;;
+    外观设置) keys alt+k w ;;
+    撤销步长) keys alt+k s ;;
+    快捷设置) keys alt+k k ;;
+    辅助分析) keys alt+k Left s j ;;
+    about) keys alt+h a ;;
+  esac
+}
+
+# Esc and the window's close button close every window of the program, whole.
+case_esc_and_the_close_button_close_every_dialog() {
+  start_tabulex "$RUN" || return 1
+  local name title id
+  for name in 字体 查找和替换 累加器 警告! 帮助 外观设置 撤销步长 快捷设置 辅助分析 about; do
+    title=$name
+    [ "$name" = about ] && title="Tabulex V6\.2\.3"
+    open_dialog "$name"
+    id=$(wait_window "$title" "$WIN") || fail "$name did not open" || return 1
+    activate "$id"
+    keys Escape
+    wait_gone "$id" || fail "Esc left $name open" || return 1
+
+    open_dialog "$name"
+    id=$(wait_window "$title" "$WIN") || fail "$name did not open again" || return 1
+    wmctrl -i -c "$id"
+    wait_gone "$id" || fail "the close button left $name open" || return 1
+  done
+
+  # The exit question of the close button: Esc and its own close button dismiss it, and the
+  # program goes on running.
+  local way
+  for way in Escape close; do
+    wmctrl -i -c "$WIN"
+    id=$(wait_window "是否要直接退出！") || fail "no exit question" || return 1
+    activate "$id"
+    if [ "$way" = Escape ]; then keys Escape; else wmctrl -i -c "$id"; fi
+    wait_gone "$id" || fail "$way left the exit question open" || return 1
+    kill -0 "$TABULEX_PID" 2>/dev/null || fail "$way ended the program" || return 1
+  done
+}
+
+# context_menu KEY: the editor's context menu, and its item with this accelerator. The menu
+# opens as the program takes the click, so the key that follows reaches it.
+context_menu() {
+  local x y
+  read -r x y < <(client_origin "$WIN")
+  xdotool mousemove $((x + 200)) $((y + 150)) click 3
+  keys "$1"
+}
+
+# Full screen: no caption text, no window buttons (on openbox: no caption bar at all), and
+# the caption comes back only when full screen is left; other commands never touch it.
+case_full_screen_has_no_caption_and_commands_leave_the_caption_alone() {
+  start_tabulex "$RUN" || return 1
+  keys ctrl+n
+  wait_until 5 sh -c "[ \"\$(xprop -id $WIN _NET_WM_NAME)\" = '_NET_WM_NAME(UTF8_STRING) = \"Tabulex\"' ]" ||
+    fail "new did not name the document" || return 1
+  local normal_frame
+  normal_frame=$(frame_extents "$WIN")
+
+  context_menu q
+  wait_until 5 sh -c "[ \"\$(xprop -id $WIN _NET_FRAME_EXTENTS | sed -n 's/^.* = //p')\" != '$normal_frame' ]" ||
+    fail "the frame did not change in full screen" || return 1
+  local left right top bottom
+  IFS=', ' read -r left right top bottom < <(frame_extents "$WIN")
+  expect "the caption bar in full screen (a border only)" "$top" "$left" || return 1
+  expect "the caption in full screen" "$(caption "$WIN" | tr -d ' ')" "" || return 1
+  context_menu a # select all, from the context menu
+  keys ctrl+d
+  read_text # a round trip: the commands are done
+  expect "the caption after commands in full screen" "$(caption "$WIN" | tr -d ' ')" "" || return 1
+
+  context_menu q
+  wait_until 5 sh -c "[ \"\$(xprop -id $WIN _NET_FRAME_EXTENTS | sed -n 's/^.* = //p')\" = '$normal_frame' ]" ||
+    fail "the normal frame did not come back" || return 1
+  expect "the caption after full screen" "$(caption "$WIN")" "Tabulex V6.2.3" || return 1
+  keys ctrl+a ctrl+d
+  type_text "1+1"
+  keys Return
+  read_text
+  expect "the caption after commands" "$(caption "$WIN")" "Tabulex V6.2.3"
+}
+
+# Ctrl+D in full screen is the clear-all command: the blank document has nothing to save.
+case_ctrl_d_in_full_screen_leaves_nothing_to_save() {
+  start_tabulex "$RUN" || return 1
+  context_menu q
+  keys ctrl+Home
+  type_text "1+1"
+  keys ctrl+d
+  context_menu q
+  keys ctrl+n
+  read_text
+  if visible_window "询问" >/dev/null; then fail "new asked to save a cleared text" || return 1; fi
+  expect "the text after new" "$TEXT" "$BLANK_DOCUMENT"
+}
+
+# F7 opens the accumulator beside the editor, which keeps the keyboard.
+case_the_accumulator_leaves_the_keyboard_with_the_editor() {
+  start_tabulex "$RUN" || return 1
+  keys ctrl+d ctrl+Home
+  keys F7
+  wait_window "累加器" >/dev/null || fail "F7 opened no accumulator" || return 1
+  # Nothing to wait for when all is well: give the window manager the time it would take to
+  # hand the keyboard to the new window.
+  sleep 0.3
+  type_text "2+3"
+  keys Return
+  read_text || fail "nothing copied" || return 1
+  expect "the line typed after F7" "$(first_line "$TEXT")" "2+3=5"
+}
+
+# ---------------------------------------------------------------------------------------------
+
+cases=("$@")
+if [ ${#cases[@]} -eq 0 ]; then
+  mapfile -t cases < <(declare -F | sed -n 's/^declare -f case_//p')
 fi
-app_pid=""
-
-backup="$run/Tabulo备份文件.txt"
-if [ ! -f "$backup" ]; then
-  echo "FAIL: no text backup was written"; cat "$work/app.log"; exit 1
-fi
-first_line=$(head -c 100 "$backup" | tr -d '\r' | head -n 1)
-if [ "$first_line" != "15+3=18" ]; then
-  echo "FAIL: the first line is '$first_line', not '15+3=18'"
-  exit 1
-fi
-echo "PASS: 15+3 and Enter gave 15+3=18 in the real window"
+failed=0
+for name in "${cases[@]}"; do
+  RUN="$work/run-$name"
+  mkdir -p "$RUN"
+  started=$SECONDS
+  if "case_$name"; then
+    echo "PASS: $name ($((SECONDS - started)) s)"
+  else
+    echo "FAILED: $name (the screen then: $PWD/end_to_end-$name.png)"
+    screenshot "$PWD/end_to_end-$name.png"
+    failed=$((failed + 1))
+  fi
+  stop_tabulex
+done
+[ "$failed" -eq 0 ] || { echo "$failed case(s) failed"; tail -n 20 "$work/tabulex.log"; exit 1; }

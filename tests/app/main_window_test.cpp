@@ -1,113 +1,31 @@
 // The real main window, offscreen: keys typed into the MainEditor, the text, the caret and the
 // status bar read back. Each test gets a fresh window and a temporary run-files directory.
-#include "app/main_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QTimer>
+#include <QWheelEvent>
 
-#include <filesystem>
-#include <functional>
-
+#include "app/main_window_fixture.h"
 #include "editor/content_backup.h"
 #include "editor/qt/find_window.h"
-#include "editor/qt/main_editor.h"
-#include "engine/gbk_text.h"
-#include "settings/config_file.h"
 #include "settings/file_io.h"
-#include "settings/setting_keys.h"
 #include "tools/qt/accumulator_window.h"
 #include "tools/qt/tool_window.h"
-#include "window/qt/main_status_bar.h"
 
 namespace tabulex {
 namespace {
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tabulex-XXXXXX").string();
-    m_dir = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override {
-    m_window.reset();
-    std::filesystem::remove_all(m_dir);
-  }
-
-  // Configuration keys to have in the file before the window starts (UTF-8 values).
-  void Configure(SettingId id, const char* value) {
-    ConfigFile config(RunFilesPathsIn(m_dir).configFile);
-    WriteSetting(config, id, Utf8ToGbk(value));
-  }
-
-  MainWindow& Open() {
-    m_window = std::make_unique<MainWindow>(RunFilesPathsIn(m_dir));
-    EXPECT_TRUE(m_window->Start());
-    m_window->ShowAsStarted();
-    // Menu shortcuts reach only the active window.
-    m_window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
-    m_window->editor().setFocus();
-    return *m_window;
-  }
-
-  // The editor text in UTF-8 with CR LF, "▮" at the caret.
-  std::string Shown() {
-    EditorWidgetBuffer& buffer = m_window->editor().buffer();
-    const std::string text = buffer.Text();
-    const std::size_t caret = buffer.Caret();
-    return GbkToUtf8(text.substr(0, caret)) + "▮" + GbkToUtf8(text.substr(caret));
-  }
-
-  void Type(const char* utf8) { QTest::keyClicks(&m_window->editor(), QString::fromUtf8(utf8)); }
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(&m_window->editor(), key, modifiers);
-  }
-  std::string Part(int part) { return m_window->statusBar().PartText(part).toStdString(); }
-  void SetText(const char* utf8) {
-    m_window->editor().buffer().SetText(Utf8ToGbk(utf8));
-    m_window->editor().buffer().SetCaret(m_window->editor().buffer().Length());
-  }
-
-  // Runs answer on the next modal dialog, once it is shown.
-  template <typename Dialog>
-  static void WhenShown(std::function<void(Dialog&)> answer) {
-    QTimer::singleShot(10, [answer] {
-      if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-        answer(*dialog);
-      } else {
-        WhenShown<Dialog>(answer);
-      }
-    });
-  }
-
-  // The button of a window with this caption.
-  static QPushButton* Button(QWidget& window, const char* caption) {
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-      if (button->text() == QString::fromUtf8(caption)) return button;
-    }
-    ADD_FAILURE() << "no button " << caption;
-    return nullptr;
-  }
-
-  std::filesystem::path m_dir;
-  std::unique_ptr<MainWindow> m_window;
-};
 
 TEST_F(MainWindowTest, StartsWithTheBlankDocumentAndItsFirstStatusText) {
   MainWindow& window = Open();
@@ -393,16 +311,113 @@ TEST_F(MainWindowTest, FullScreenLeavesOnlyTheEditorAndComesBackWithTheCaption) 
   EXPECT_EQ(window.windowTitle(), "");
   EXPECT_EQ(window.geometry(), before);
 
-  // The clear-all shortcut went with the menu bar; the editor's key handler takes Ctrl+D.
-  SetText("1+1");
+  // The clear-all shortcut went with the menu bar; the editor's key handler takes Ctrl+D,
+  // as the menu's clear-all: the blank document is nothing to save.
+  Type("1+1");
+  EXPECT_TRUE(window.document().Modified());
   Key(Qt::Key_D, Qt::ControlModifier);
   EXPECT_EQ(window.editor().buffer().Text(), std::string(BlankDocument()));
+  EXPECT_FALSE(window.document().Modified());
 
   window.menus().fullScreen->trigger();
   EXPECT_FALSE(window.menus().fullScreen->isChecked());
   EXPECT_TRUE(window.menuBar()->isVisible());
   EXPECT_TRUE(window.statusBar().isVisible());
   EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex V6.2.3");
+}
+
+// Only the file commands and the full-screen toggle write the caption; other commands leave
+// it as it is, also while it is empty in full-screen mode.
+TEST_F(MainWindowTest, OnlyFileCommandsAndFullScreenChangeTheCaption) {
+  MainWindow& window = Open();
+  MainMenus& menus = window.menus();
+  menus.newDocument->trigger();
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex");
+
+  menus.fullScreen->trigger();
+  for (QAction* command : {menus.contextSelectAll, menus.contextClearAll, menus.deleteLine}) {
+    command->trigger();
+    EXPECT_EQ(window.windowTitle().toStdString(), "") << command->text().toStdString();
+  }
+  menus.fullScreen->trigger();
+  for (QAction* command : {menus.selectAll, menus.clearAll, menus.pasteResult}) {
+    command->trigger();
+    EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex V6.2.3")
+        << command->text().toStdString();
+  }
+  menus.newDocument->trigger();
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tabulex");
+}
+
+TEST_F(MainWindowTest, TheCaretPositionFollowsKeyboardMoves) {
+  Open();
+  SetText("12\r\n345");
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* shown;
+  } moves[] = {
+      {Qt::Key_Home, Qt::NoModifier, " 行: 2,列: 1,"},
+      {Qt::Key_Right, Qt::NoModifier, " 行: 2,列: 2,"},
+      {Qt::Key_Up, Qt::NoModifier, " 行: 1,列: 2,"},
+      {Qt::Key_End, Qt::ControlModifier, " 行: 2,列: 3,"},
+      {Qt::Key_Home, Qt::ControlModifier, " 行: 1,列: 1,"},
+      {Qt::Key_PageDown, Qt::NoModifier, " 行: 2,列: 1,"},
+  };
+  for (const auto& move : moves) {
+    SCOPED_TRACE(move.shown);
+    Key(move.key, move.modifiers);
+    EXPECT_EQ(Part(1), move.shown);
+  }
+}
+
+TEST_F(MainWindowTest, TextAnInputMethodCommitsGoesThroughTheCharacterFilter) {
+  Configure(SettingId::LaptopMode, "真");
+  Open();
+  SetText("");
+  QInputMethodEvent composing(QStringLiteral("2"), {});
+  QApplication::sendEvent(&m_window->editor(), &composing);
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromUtf8("2*3/4=[1]😀"));
+  QApplication::sendEvent(&m_window->editor(), &commit);
+  EXPECT_EQ(Shown(), "2×3÷4+÷1×?▮");
+}
+
+TEST_F(MainWindowTest, CtrlWheelZoomAddsUpPartsOfANotch) {
+  Open();
+  QWidget* viewport = m_window->editor().viewport();
+  const int size = m_window->editor().font().pointSize();
+  const auto turn = [viewport](int angle) {
+    QWheelEvent wheel(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, angle), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(viewport, &wheel);
+  };
+  for (int i = 0; i < 6; ++i) turn(40);  // a touchpad: thirds of a notch
+  EXPECT_EQ(m_window->editor().font().pointSize(), size + 2);
+  turn(-120);
+  EXPECT_EQ(m_window->editor().font().pointSize(), size + 1);
+}
+
+TEST_F(MainWindowTest, TheAccumulatorWindowLeavesTheKeyboardWithTheEditor) {
+  Open();
+  SetText("");
+  Key(Qt::Key_F7);
+  QApplication::processEvents();
+  ASSERT_NE(m_window->findChild<AccumulatorWindow*>(), nullptr);
+  EXPECT_EQ(QApplication::activeWindow(), m_window.get());
+  EXPECT_EQ(QApplication::focusWidget(), &m_window->editor());
+  Type("1+1");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Shown(), "1+1=2▮");
+}
+
+TEST_F(MainWindowTest, ResettingTheSettingsLeavesTheWindowOpaque) {
+  Configure(SettingId::SkinSlider, "20");
+  MainWindow& window = Open();
+  EXPECT_LT(window.windowOpacity(), 1.0);
+  window.menus().resetSettings->trigger();
+  EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
 }
 
 TEST_F(MainWindowTest, TheHelpMenuOpensHelpAndAbout) {

@@ -88,6 +88,11 @@ TEST(DocumentStateTest, ModifiedFlagFileAndTitleThroughARun) {
     } else {
       EXPECT_EQ(document.WindowTitle().value_or("(caption)"), step.title);
     }
+    // Only the file commands put the title into the caption, each once.
+    const bool fileCommand = step.event == Event::Opened || step.event == Event::NewDocument ||
+                             step.event == Event::Saved;
+    EXPECT_EQ(document.TakeTitleChange(), fileCommand);
+    EXPECT_FALSE(document.TakeTitleChange());
   }
 }
 

@@ -99,5 +99,28 @@ TEST(EditorGesturesTest, CtrlWheelZoomsOnePointPerNotchNeverBelowOne) {
   }
 }
 
+TEST(EditorGesturesTest, WheelPartsOfANotchAddUpWithCtrl) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<int, int>> turns;  // angle delta, modifiers
+    std::vector<int> notches;
+  } rows[] = {
+      {"a notch at a time", {{120, kCtrl}, {-240, kCtrl}}, {1, -2}},
+      {"thirds of a notch", {{40, kCtrl}, {40, kCtrl}, {40, kCtrl}, {40, kCtrl}}, {0, 0, 1, 0}},
+      {"more than a notch keeps the rest", {{150, kCtrl}, {90, kCtrl}}, {1, 1}},
+      {"a turn back starts afresh", {{100, kCtrl}, {-100, kCtrl}, {-20, kCtrl}}, {0, 0, -1}},
+      {"without Ctrl nothing is kept", {{100, kCtrl}, {100, 0}, {100, kCtrl}}, {0, 0, 0}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EditorHarness editor;
+    std::vector<int> notches;
+    for (const auto& [delta, modifiers] : row.turns) {
+      notches.push_back(editor.gestures.WheelNotches(delta, modifiers));
+    }
+    EXPECT_EQ(notches, row.notches);
+  }
+}
+
 }  // namespace
 }  // namespace tabulex::testing

@@ -74,6 +74,8 @@ class FakeWindow final : public WindowActions {
     fullScreen = !fullScreen;
     ++toggles;
   }
+  // The window's clear-all command; what it does to the text is EditCommands' part.
+  void ClearAll() override { ++clearAlls; }
   int WindowLeft() const override { return left; }
   int WindowTop() const override { return top; }
   void MoveWindowTo(int newLeft, int newTop) override {
@@ -84,6 +86,7 @@ class FakeWindow final : public WindowActions {
 
   bool fullScreen{false};
   int toggles{0};
+  int clearAlls{0};
   int left{0};
   int top{0};
   std::vector<std::pair<int, int>> moves;

@@ -63,6 +63,11 @@ TEST(ComputeStatistics, CountsAndReadsEveryLine) {
         "1.5"}},
       // The median sorts; an odd count takes the middle value.
       {"9\r\n1\r\n5", {"3", "1", "9", "8", "15", "5", "16", "4", "2.309401076759", "5"}},
+      // Words are no numbers, even those that begin like "inf" and "nan".
+      {"5\r\nnano", {"2", "0", "5", "5", "5", "2.5", "12.5", "3.535533905933", "2.5", "2.5"}},
+      {"info\r\n-inf\r\n4",
+       {"3", "0", "4", "4", "4", "1.333333333333", "5.333333333333", "2.309401076759",
+        "1.333333333333", "0"}},
       // One sample has no variance: 0 divided by 0.
       {"5", {"1", "5", "5", "0", "5", "5", "nan", "nan", "nan", "5"}},
   };

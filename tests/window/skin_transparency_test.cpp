@@ -25,8 +25,9 @@ TEST(SkinTransparency, OpacityHasAFloorAndReachesOpaque) {
     std::int64_t alpha;
     double opacity;
   } rows[] = {
-      {"reset alpha 0", 0, kMinimumWindowOpacity},
-      {"negative", -15, kMinimumWindowOpacity},
+      {"reset alpha 0: no transparency", 0, 1.0},
+      {"hand-edited negative", -15, 1.0},
+      {"alpha 1 at the floor", 1, kMinimumWindowOpacity + (1 - kMinimumWindowOpacity) / 255},
       {"default slider 100", 500, 1.0},
       {"slider 51", 255, 1.0},
       {"hand-edited huge", 5LL * INT_MAX, 1.0},

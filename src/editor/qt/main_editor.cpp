@@ -1,10 +1,15 @@
 #include "editor/qt/main_editor.h"
 
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include "editor/caret_position_display.h"
 #include "editor/virtual_keys.h"
 #include "engine/gbk_text.h"
 
@@ -23,6 +28,9 @@ MainEditor::MainEditor(QWidget* parent) : QPlainTextEdit(parent) {
   setUndoRedoEnabled(false);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   m_buffer = new EditorWidgetBuffer(this);
+  // Its own drags only: a drop from outside belongs to the main window (see dragEnterEvent).
+  setAcceptDrops(false);
+  viewport()->setAcceptDrops(true);
 }
 
 MainEditor::~MainEditor() = default;
@@ -42,6 +50,9 @@ void MainEditor::Attach(EditorSession& session) {
     }
     emit textEdited();
   });
+  // The row and column follow the caret wherever it goes: keys, clicks, commands.
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this,
+          [this] { CaretPositionDisplay(*m_buffer, m_session->caretPosition); });
 }
 
 int MainEditor::ModifierState(Qt::KeyboardModifiers modifiers) {
@@ -90,12 +101,16 @@ void MainEditor::keyPressEvent(QKeyEvent* event) {
   if (text.isEmpty() || !text[0].isPrint() || (event->modifiers() & Qt::ControlModifier)) {
     return QPlainTextEdit::keyPressEvent(event);
   }
+  TypeCharacters(text);
+  event->accept();
+}
+
+void MainEditor::TypeCharacters(const QString& text) {
   for (const char32_t c : text.toUcs4()) {
     if (m_charFilter->OnChar(c) == KeyDisposition::Proceed) {
       InsertTyped(QString::fromUcs4(&c, 1));
     }
   }
-  event->accept();
 }
 
 void MainEditor::InsertTyped(const QString& text) {
@@ -114,7 +129,7 @@ void MainEditor::keyReleaseEvent(QKeyEvent* event) {
 void MainEditor::wheelEvent(QWheelEvent* event) {
   const int modifiers = ModifierState(event->modifiers());
   if (m_session == nullptr || modifiers != kCtrl) return QPlainTextEdit::wheelEvent(event);
-  const int notches = event->angleDelta().y() / 120;
+  const int notches = m_gestures->WheelNotches(event->angleDelta().y(), modifiers);
   QFont zoomed = font();
   zoomed.setPointSize(EditorGestures::ZoomedFontSize(zoomed.pointSize(), notches, modifiers));
   setFont(zoomed);
@@ -136,6 +151,11 @@ void MainEditor::mousePressEvent(QMouseEvent* event) {
 void MainEditor::mouseMoveEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseMoveEvent(event);
   if (m_session != nullptr) {
+    // A release the editor never saw (a drag and drop took it) still ends the hold, so that
+    // Ctrl and a later mouse move do not move the window.
+    if (m_gestures->DragState().held && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+      m_gestures->OnLeftButtonUp(0);
+    }
     const QPoint at = event->globalPosition().toPoint();
     m_gestures->OnMouseMove(at.x(), at.y(), ModifierState(event->modifiers()));
   }
@@ -160,16 +180,41 @@ void MainEditor::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();  // the main window's own menu opens on the right-button release
 }
 
-// Text an input method commits enters as typed text does: what GBK cannot hold becomes "?".
+// Text an input method commits enters as typed text does, character by character through the
+// character filter ("*" becomes "×" ...); what GBK cannot hold becomes "?". The composition
+// and any replacement of text around the caret stay the widget's.
 void MainEditor::inputMethodEvent(QInputMethodEvent* event) {
   const QString committed = event->commitString();
-  if (committed.isEmpty() || AsGbkCanHoldIt(committed) == committed) {
-    return QPlainTextEdit::inputMethodEvent(event);
+  if (m_session == nullptr || committed.isEmpty()) return QPlainTextEdit::inputMethodEvent(event);
+  QInputMethodEvent rest(event->preeditString(), event->attributes());
+  rest.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&rest);
+  TypeCharacters(committed);
+  event->accept();
+}
+
+bool MainEditor::StartedHere(const QDropEvent& event) const {
+  for (const QObject* source = event.source(); source != nullptr; source = source->parent()) {
+    if (source == this) return true;
   }
-  QInputMethodEvent sanitized(event->preeditString(), event->attributes());
-  sanitized.setCommitString(AsGbkCanHoldIt(committed), event->replacementStart(),
-                            event->replacementLength());
-  QPlainTextEdit::inputMethodEvent(&sanitized);
+  return false;
+}
+
+// A drag that begins here moves the selection, as in any text box (one change, one undo step).
+// Any other drag is ignored, and goes on to the main window.
+void MainEditor::dragEnterEvent(QDragEnterEvent* event) {
+  if (!StartedHere(*event)) return event->ignore();
+  QPlainTextEdit::dragEnterEvent(event);
+}
+
+void MainEditor::dragMoveEvent(QDragMoveEvent* event) {
+  if (!StartedHere(*event)) return event->ignore();
+  QPlainTextEdit::dragMoveEvent(event);
+}
+
+void MainEditor::dropEvent(QDropEvent* event) {
+  if (!StartedHere(*event)) return event->ignore();
+  QPlainTextEdit::dropEvent(event);
 }
 
 void MainEditor::insertFromMimeData(const QMimeData* source) {

@@ -55,9 +55,16 @@ class MainEditor final : public QPlainTextEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  // Characters as the keyboard types them: each through the character filter first.
+  void TypeCharacters(const QString& text);
   void InsertTyped(const QString& text);
+  // A drag that began in this editor (the selection being moved).
+  bool StartedHere(const QDropEvent& event) const;
 
   EditorWidgetBuffer* m_buffer{};
   EditorSession* m_session{};

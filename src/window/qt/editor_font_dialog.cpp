@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -29,14 +30,24 @@ EditorFontDialog::EditorFontDialog(const EditorProperties& current, QWidget* par
   m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   m_fonts->setCurrentFont(font);
   m_shown = m_fonts->currentFont();
+  // Esc and Enter belong to this window: the font chooser, a dialog itself, would close only
+  // itself and leave this window empty. However it finishes, this window finishes with it.
+  m_fonts->installEventFilter(this);
+  connect(m_fonts, &QDialog::finished, this, [this](int result) {
+    if (result == QDialog::Accepted) {
+      m_ok->click();
+    } else {
+      reject();
+    }
+  });
 
   m_colour = new ColourButton(QString::fromUtf8("颜色"), current.fontColor, this);
   m_colour->setObjectName("colour");
 
   auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton(QString::fromUtf8("确定"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName("ok");
-  ok->setDefault(true);
+  m_ok = buttons->addButton(QString::fromUtf8("确定"), QDialogButtonBox::AcceptRole);
+  m_ok->setObjectName("ok");
+  m_ok->setDefault(true);
   buttons->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole)
       ->setObjectName("cancel");
 
@@ -50,6 +61,23 @@ EditorFontDialog::EditorFontDialog(const EditorProperties& current, QWidget* par
 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+bool EditorFontDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_fonts && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = key->modifiers() == Qt::NoModifier ||
+                       (key->modifiers() == Qt::KeypadModifier && key->key() == Qt::Key_Enter);
+    if (plain && key->key() == Qt::Key_Escape) {
+      reject();
+      return true;
+    }
+    if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      m_ok->click();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 EditorProperties EditorFontDialog::Chosen() const {

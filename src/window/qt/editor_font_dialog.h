@@ -14,6 +14,7 @@
 #include "settings/settings_records.h"
 
 class QFontDialog;
+class QPushButton;
 
 namespace tabulex {
 
@@ -28,11 +29,15 @@ class EditorFontDialog final : public QDialog {
   // The chosen font and colour; the font name is GBK, like every EditorProperties.
   EditorProperties Chosen() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   EditorProperties m_current;
   QFont m_shown;  // what the font dialog made of m_current
   QFontDialog* m_fonts{};
   ColourButton* m_colour{};
+  QPushButton* m_ok{};
 };
 
 // Opens the dialog preset with current: the chosen properties, or nothing when cancelled.

@@ -2,9 +2,7 @@
 
 #include <xcb/xcb.h>
 
-#include <QtGui/qguiapplication_platform.h>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,6 +11,7 @@
 #include <utility>
 
 #include "window/hotkey_codes.h"
+#include "window/qt/x11_connection.h"
 #include "window/x11_keymap.h"
 
 namespace tabulex {
@@ -23,13 +22,6 @@ struct FreeDeleter {
 };
 template <typename T>
 using XcbReply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_connection_t* X11Connection() {
-  auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-  if (application == nullptr) return nullptr;
-  auto* x11 = application->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 != nullptr ? x11->connection() : nullptr;
-}
 
 KeyboardMapping ReadKeyboardMapping(xcb_connection_t* connection) {
   const xcb_setup_t* setup = xcb_get_setup(connection);

@@ -3,9 +3,19 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "window/qt/x11_connection.h"
+
 namespace tabulex {
 
 namespace {
+
+constexpr Qt::WindowFlags kWindowButtons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+
+bool WithoutButtons(Qt::WindowFlags flags) {
+  return flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowTitleHint) &&
+         !(flags & kWindowButtons);
+}
 
 void ChangeWindowFlags(QWidget& window, Qt::WindowFlags flags) {
   if (flags == window.windowFlags()) return;
@@ -19,6 +29,8 @@ void ChangeWindowFlags(QWidget& window, Qt::WindowFlags flags) {
   // widget only has to agree with it.
   window.overrideWindowFlags(flags);
   handle->setFlags(flags);
+  // Qt writes its own frame hints with every change of the flags (the topmost state too).
+  if (WithoutButtons(flags)) ShowBorderOnly(*handle);
 }
 
 }  // namespace
@@ -31,11 +43,20 @@ void SetFrameButtons(QWidget& window, bool withButtons) {
   Qt::WindowFlags flags = window.windowFlags();
   flags.setFlag(Qt::CustomizeWindowHint, !withButtons);
   flags.setFlag(Qt::WindowTitleHint, true);
-  for (const Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
-                                      Qt::WindowMaximizeButtonHint, Qt::WindowCloseButtonHint}) {
-    flags.setFlag(button, withButtons);
+  if (withButtons) {
+    flags |= kWindowButtons;
+  } else {
+    flags &= ~kWindowButtons;
   }
   ChangeWindowFlags(window, flags);
+}
+
+void SetCaption(QWidget& window, const QString& caption) {
+  window.setWindowTitle(caption);
+  // Shown as a blank caption: for an empty one Qt would show the program's name instead.
+  if (caption.isEmpty() && window.windowHandle() != nullptr) {
+    window.windowHandle()->setTitle(QStringLiteral(" "));
+  }
 }
 
 void RaiseAndActivate(QWidget& window) {

@@ -2,6 +2,7 @@
 // when another start asks for it. Functions over any QWidget window.
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace tabulex {
@@ -10,9 +11,13 @@ namespace tabulex {
 // without touching its geometry or state (QWidget::setWindowFlag would hide a shown window).
 void SetStaysOnTop(QWidget& window, bool onTop);
 
-// The frame of full-screen mode: a caption without the window buttons, still sizable; off
-// brings the normal frame back. Like SetStaysOnTop, the window stays shown where it is.
+// The frame of full-screen mode: no window buttons, still movable and sizable (on X11 a
+// border without caption, since window managers keep a caption's buttons); on brings the
+// normal frame back. Like SetStaysOnTop, the window stays shown where it is.
 void SetFrameButtons(QWidget& window, bool withButtons);
+
+// The caption text; an empty caption shows no text at all.
+void SetCaption(QWidget& window, const QString& caption);
 
 // Raises the window above the others and activates it.
 void RaiseAndActivate(QWidget& window);

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -93,7 +94,7 @@ TEST_F(SkinEngineTest, EffectsComeAndGoOverAnySkin) {
   EXPECT_TRUE(qApp->styleSheet().isEmpty());
 }
 
-TEST_F(SkinEngineTest, TransparencyReachesOpenWindowsAndLaterDialogsAndHasAFloor) {
+TEST_F(SkinEngineTest, TransparencyReachesOpenWindowsAndLaterDialogs) {
   QWidget window;
   window.show();
   m_engine.ApplyTransparency(26);
@@ -104,11 +105,13 @@ TEST_F(SkinEngineTest, TransparencyReachesOpenWindowsAndLaterDialogsAndHasAFloor
   dialog.show();
   EXPECT_NEAR(dialog.windowOpacity(), opacity, 0.01);
 
-  m_engine.ApplyTransparency(0);  // what a reset applies
-  EXPECT_NEAR(window.windowOpacity(), kMinimumWindowOpacity, 0.01);
   m_engine.ApplyTransparency(100);  // the default
   EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
   EXPECT_DOUBLE_EQ(dialog.windowOpacity(), 1.0);
+  m_engine.ApplyTransparency(1);  // the slider's lowest position
+  EXPECT_NEAR(window.windowOpacity(), kMinimumWindowOpacity, 0.02);
+  m_engine.ApplyTransparency(0);  // what a reset applies: no transparency
+  EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
 }
 
 class AppearanceWindowTest : public ::testing::Test {
@@ -268,6 +271,35 @@ TEST(EditorFontDialog, OkGivesTheChoiceAndCancelNothing) {
               modal->findChild<QPushButton*>("cancel")->click();
             });
   EXPECT_FALSE(chosen.has_value());
+}
+
+// Esc and Enter typed in the font chooser (its family list has the focus) act for the whole
+// window: the chooser, a dialog itself, must not close alone and leave an empty window.
+TEST(EditorFontDialog, EscCancelsAndEnterConfirmsTheWholeWindow) {
+  const struct {
+    Qt::Key key;
+    bool chosen;
+  } rows[] = {{Qt::Key_Escape, false}, {Qt::Key_Return, true}, {Qt::Key_Enter, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.key);
+    std::optional<EditorProperties> chosen;
+    int presses = 0;
+    WithModal([&] { chosen = ChooseEditorFont(EditorProperties{}, nullptr); },
+              [&](QWidget* modal) {
+                if (++presses > 1) {
+                  ADD_FAILURE() << "the window stayed open";
+                  modal->findChild<QPushButton*>("cancel")->click();
+                  return;
+                }
+                QListView* families =
+                    modal->findChild<QFontDialog*>("fonts")->findChild<QListView*>();
+                ASSERT_NE(families, nullptr);
+                QKeyEvent key(QEvent::KeyPress, row.key,
+                              row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+                QApplication::sendEvent(families, &key);
+              });
+    EXPECT_EQ(chosen.has_value(), row.chosen);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+// The X11 side of the program's windows: the display connection Qt opened, and what the
+// window manager is told about a window beyond Qt's own hints. Off X11 (Wayland, offscreen)
+// there is no connection and the hints are left out.
+#pragma once
+
+struct xcb_connection_t;
+class QWindow;
+
+namespace tabulex {
+
+// Qt's connection to the X server; nullptr when the program does not run on X11.
+xcb_connection_t* X11Connection();
+
+// A frame of a border alone: no caption, so no window buttons, while moving and resizing stay
+// allowed. Window managers keep the buttons of a caption whatever a program asks (Qt asks
+// nothing for a window without buttons, and some managers never let a button go), so a frame
+// without buttons has to be one without a caption.
+void ShowBorderOnly(const QWindow& window);
+
+}  // namespace tabulex

@@ -1,0 +1,103 @@
+// The real main window, offscreen, for the window tests: a fresh window per test in a
+// temporary run-files directory, keys typed into the MainEditor, the text, the caret and the
+// status bar read back, and modal dialogs answered as they come up.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "editor/qt/main_editor.h"
+#include "engine/gbk_text.h"
+#include "settings/config_file.h"
+#include "settings/setting_keys.h"
+#include "window/qt/main_status_bar.h"
+
+namespace tabulex {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tabulex-XXXXXX").string();
+    const char* made = ::mkdtemp(pattern.data());
+    ASSERT_NE(made, nullptr);
+    m_dir = made;
+  }
+  void TearDown() override {
+    m_window.reset();
+    std::filesystem::remove_all(m_dir);
+  }
+
+  // Configuration keys to have in the file before the window starts (UTF-8 values).
+  void Configure(SettingId id, const char* value) {
+    ConfigFile config(RunFilesPathsIn(m_dir).configFile);
+    WriteSetting(config, id, Utf8ToGbk(value));
+  }
+
+  MainWindow& Open() {
+    m_window = std::make_unique<MainWindow>(RunFilesPathsIn(m_dir));
+    EXPECT_TRUE(m_window->Start());
+    m_window->ShowAsStarted();
+    // Menu shortcuts reach only the active window.
+    m_window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->editor().setFocus();
+    return *m_window;
+  }
+
+  // The editor text in UTF-8 with CR LF, "▮" at the caret.
+  std::string Shown() {
+    EditorWidgetBuffer& buffer = m_window->editor().buffer();
+    const std::string text = buffer.Text();
+    const std::size_t caret = buffer.Caret();
+    return GbkToUtf8(text.substr(0, caret)) + "▮" + GbkToUtf8(text.substr(caret));
+  }
+
+  void Type(const char* utf8) { QTest::keyClicks(&m_window->editor(), QString::fromUtf8(utf8)); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&m_window->editor(), key, modifiers);
+  }
+  std::string Part(int part) { return m_window->statusBar().PartText(part).toStdString(); }
+  void SetText(const char* utf8) {
+    m_window->editor().buffer().SetText(Utf8ToGbk(utf8));
+    m_window->editor().buffer().SetCaret(m_window->editor().buffer().Length());
+  }
+
+  // Runs answer on the next modal dialog, once it is shown.
+  template <typename Dialog>
+  static void WhenShown(std::function<void(Dialog&)> answer) {
+    QTimer::singleShot(10, [answer] {
+      if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+        answer(*dialog);
+      } else {
+        WhenShown<Dialog>(answer);
+      }
+    });
+  }
+
+  // The button of a window with this caption.
+  static QPushButton* Button(QWidget& window, const char* caption) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+      if (button->text() == QString::fromUtf8(caption)) return button;
+    }
+    ADD_FAILURE() << "no button " << caption;
+    return nullptr;
+  }
+
+  std::filesystem::path m_dir;
+  std::unique_ptr<MainWindow> m_window;
+};
+
+}  // namespace tabulex
