@@ -127,9 +127,11 @@ void MainEditor::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void MainEditor::wheelEvent(QWheelEvent* event) {
+  if (m_session == nullptr) return QPlainTextEdit::wheelEvent(event);
   const int modifiers = ModifierState(event->modifiers());
-  if (m_session == nullptr || modifiers != kCtrl) return QPlainTextEdit::wheelEvent(event);
+  // Every turn counts: one without Ctrl ends the parts of a notch gathered with it.
   const int notches = m_gestures->WheelNotches(event->angleDelta().y(), modifiers);
+  if (modifiers != kCtrl) return QPlainTextEdit::wheelEvent(event);
   QFont zoomed = font();
   zoomed.setPointSize(EditorGestures::ZoomedFontSize(zoomed.pointSize(), notches, modifiers));
   setFont(zoomed);
