@@ -47,6 +47,7 @@
 #include "window/qt/skin_engine.h"
 #include "window/qt/tray_icon.h"
 #include "window/qt/window_front.h"
+#include "window/qt/window_geometry.h"
 #include "window/status_bar_layout.h"
 #include "window/tray_event.h"
 
@@ -442,30 +443,23 @@ void MainWindow::ToggleFullScreen() {
 
 void MainWindow::Track() {
   if (!m_started) return;
-  const ReportedWindowState state = isMaximized()   ? ReportedWindowState::Maximised
-                                    : isMinimized() ? ReportedWindowState::Minimised
-                                                    : ReportedWindowState::Normal;
-  TrackBounds(PrimaryScreenSize(), Bounds(), state, m_settings);
+  TrackBounds(PrimaryScreen(), Bounds(), ReportedState(*this), m_settings);
 }
 
 void MainWindow::ApplyBounds(const WindowBounds& bounds) {
-  move(bounds.left, bounds.top);
-  resize(bounds.width, bounds.height);
+  ApplyOuterBounds(*this, bounds);
 }
 
 WindowBounds MainWindow::Bounds() const {
-  const QRect frame = isVisible() ? frameGeometry() : geometry();
-  return WindowBounds{frame.left(), frame.top(), frame.width(), frame.height()};
+  return OuterBounds(*this);
 }
 
 void MainWindow::SetMaximised(bool maximised) {
   m_maximised = maximised;
 }
 
-ScreenSize MainWindow::PrimaryScreenSize() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return ScreenSize{1024, 768};
-  return ScreenSize{screen->geometry().width(), screen->geometry().height()};
+ScreenRect MainWindow::PrimaryScreen() const {
+  return PrimaryScreenRect();
 }
 
 void MainWindow::ApplySkin(std::int32_t skinNumber) {

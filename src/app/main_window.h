@@ -101,7 +101,7 @@ class MainWindow final : public QMainWindow,
   void ApplyBounds(const WindowBounds& bounds) override;
   WindowBounds Bounds() const override;
   void SetMaximised(bool maximised) override;
-  ScreenSize PrimaryScreenSize() const override;
+  ScreenRect PrimaryScreen() const override;
   bool RunSingleInstanceStep() override;
   void ApplySkin(std::int32_t skinNumber) override;
   void FocusEditor() override;

@@ -23,7 +23,7 @@ class MainWindowPort {
   virtual WindowBounds Bounds() const = 0;
   // The state the window is shown in: maximised, or normal at its bounds.
   virtual void SetMaximised(bool maximised) = 0;
-  virtual ScreenSize PrimaryScreenSize() const = 0;
+  virtual ScreenRect PrimaryScreen() const = 0;
 
   // The single-instance step: true when this instance goes on. False in a second instance,
   // which has asked the first to restore its window and must now end with exit code 0.

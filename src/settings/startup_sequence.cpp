@@ -26,7 +26,7 @@ StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& wi
   window.SetMaximised(settings.windowState == 3);
   // The stored values, not what the window made of them: a toolkit's minimum size must not
   // hide a height of 79.
-  const PlacementCheckResult placement = CheckPlacement(window.PrimaryScreenSize(), stored);
+  const PlacementCheckResult placement = CheckPlacement(window.PrimaryScreen(), stored);
   if (placement.reset) {
     window.ApplyBounds(placement.bounds);
     window.SetMaximised(false);

@@ -12,10 +12,11 @@ WindowPositionTexts ReadWindowPosition(const SettingsStore& store) {
           ReadSetting(store, SettingId::WindowWidth), ReadSetting(store, SettingId::WindowHeight)};
 }
 
-bool IsWindowPositionAcceptable(const WindowPositionTexts& texts, ScreenSize screen) {
+bool IsWindowPositionAcceptable(const WindowPositionTexts& texts, ScreenRect screen) {
   // Doubles throughout, so that no sum can overflow.
-  const double left = TextToNumber(texts.left);
-  const double top = TextToNumber(texts.top);
+  // Taken from the screen's corner, as every rule about the screen.
+  const double left = TextToNumber(texts.left) - screen.left;
+  const double top = TextToNumber(texts.top) - screen.top;
   const double width = TextToNumber(texts.width);
   const double height = TextToNumber(texts.height);
   for (const double value : {left, top, width, height}) {

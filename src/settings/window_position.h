@@ -17,6 +17,6 @@ WindowPositionTexts ReadWindowPosition(const SettingsStore& store);
 // T + 10 > H, T + Wd < 50 (the width, not the height: that is the rule) or Ht < 50, with W
 // and H the screen's size; also when a value is not a finite number ("inf", "nan"), which
 // no position is.
-bool IsWindowPositionAcceptable(const WindowPositionTexts& texts, ScreenSize screen);
+bool IsWindowPositionAcceptable(const WindowPositionTexts& texts, ScreenRect screen);
 
 }  // namespace tabulex

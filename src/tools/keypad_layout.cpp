@@ -133,15 +133,19 @@ std::array<KeypadRect, kKeypadKeyCount> LayOutKeypad(KeypadMode mode, int width,
   return rects;
 }
 
-KeypadSettings ReachableKeypadGeometry(const KeypadSettings& stored, KeypadRect desktop) {
+KeypadSettings ReachableKeypadGeometry(const KeypadSettings& stored,
+                                       std::span<const KeypadRect> screens) {
   const KeypadSettings defaults;
   KeypadSettings geometry = stored;
   if (geometry.width < 1 || geometry.height < 1) {
     geometry.width = defaults.width;
     geometry.height = defaults.height;
   }
-  if (Overlap(geometry.left, geometry.width, desktop.left, desktop.width) < kMinimumOverlap ||
-      Overlap(geometry.top, geometry.height, desktop.top, desktop.height) < kMinimumOverlap) {
+  const auto seenOn = [&geometry](const KeypadRect& screen) {
+    return Overlap(geometry.left, geometry.width, screen.left, screen.width) >= kMinimumOverlap &&
+           Overlap(geometry.top, geometry.height, screen.top, screen.height) >= kMinimumOverlap;
+  };
+  if (std::none_of(screens.begin(), screens.end(), seenOn)) {
     geometry.left = defaults.left;
     geometry.top = defaults.top;
   }

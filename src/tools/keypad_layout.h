@@ -104,9 +104,10 @@ KeypadRect KeypadKeyRect(KeypadKey key, KeypadMode mode, int width, int height);
 std::array<KeypadRect, kKeypadKeyCount> LayOutKeypad(KeypadMode mode, int width, int height);
 
 // The geometry to open the keypad with, from the stored one. A size below one pixel gives the
-// default size, and a window that would overlap the desktop (the screens' bounding box) by
-// less than 10 pixels either way goes to the default position: a hand-edited file or a screen
-// that is gone never leaves the keypad out of reach.
-KeypadSettings ReachableKeypadGeometry(const KeypadSettings& stored, KeypadRect desktop);
+// default size, and a window that no screen shows at least 10 pixels wide and 10 pixels high
+// goes to the default position: a hand-edited file, a screen that is gone or the empty corner
+// of two screens of different sizes never leaves the keypad out of reach.
+KeypadSettings ReachableKeypadGeometry(const KeypadSettings& stored,
+                                       std::span<const KeypadRect> screens);
 
 }  // namespace tabulex

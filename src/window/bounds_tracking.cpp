@@ -14,7 +14,7 @@ std::int32_t WindowStateCode(ReportedWindowState state) {
   return 0;
 }
 
-void TrackBounds(ScreenSize screen, WindowBounds bounds, ReportedWindowState state,
+void TrackBounds(ScreenRect screen, WindowBounds bounds, ReportedWindowState state,
                  CalcSettings& settings) {
   if (state == ReportedWindowState::Minimised || !IsOnScreen(screen, bounds)) return;
   if (state != ReportedWindowState::Maximised) {

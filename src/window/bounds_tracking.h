@@ -20,7 +20,7 @@ std::int32_t WindowStateCode(ReportedWindowState state);
 // unless it is maximised (so the bounds from before maximising are kept), and its state goes
 // to windowState. A minimised window counts as off screen: on Linux it keeps its geometry
 // while iconified, and recording it would replace a remembered maximised state with 2.
-void TrackBounds(ScreenSize screen, WindowBounds bounds, ReportedWindowState state,
+void TrackBounds(ScreenRect screen, WindowBounds bounds, ReportedWindowState state,
                  CalcSettings& settings);
 
 }  // namespace tabulex

@@ -6,7 +6,8 @@ namespace {
 // The strip of a tucked window that stays on screen, and the cursor's reach at an edge.
 constexpr std::int64_t kStrip = 5;
 
-// In 64 bits: 5 - Wd, W - Wd and L + Wd overflow 32 bits for bounds from a hand-edited file.
+// Seen from the screen's corner, in 64 bits: 5 - Wd, W - Wd and L + Wd overflow 32 bits for
+// bounds from a hand-edited file.
 struct Edges {
   std::int64_t screenWidth;
   std::int64_t left;
@@ -15,65 +16,62 @@ struct Edges {
   std::int64_t height;
 };
 
-Edges EdgesOf(ScreenSize screen, WindowBounds bounds) {
-  return Edges{screen.width, bounds.left, bounds.top, bounds.width, bounds.height};
-}
-
-WindowBounds WithCorner(WindowBounds bounds, std::int64_t left, std::int64_t top) {
-  bounds.left = static_cast<std::int32_t>(left);
-  bounds.top = static_cast<std::int32_t>(top);
-  return bounds;
+Edges EdgesOf(ScreenRect screen, WindowBounds bounds) {
+  const ScreenRelative r = RelativeTo(screen, bounds);
+  return Edges{screen.width, r.left, r.top, r.width, r.height};
 }
 
 bool IsInside(WindowBounds bounds, CursorPosition cursor) {
-  const Edges e = EdgesOf(ScreenSize{}, bounds);
+  const Edges e = EdgesOf(ScreenRect{}, bounds);
   return cursor.x >= e.left && cursor.x <= e.left + e.width && cursor.y >= e.top &&
          cursor.y <= e.top + e.height;
 }
 
 }  // namespace
 
-bool IsTuckedAtEdge(ScreenSize screen, WindowBounds bounds) {
+bool IsTuckedAtEdge(ScreenRect screen, WindowBounds bounds) {
   const Edges e = EdgesOf(screen, bounds);
   return e.left == kStrip - e.width || e.left == e.screenWidth - kStrip ||
          e.top == kStrip - e.height;
 }
 
-bool IsFlushWithEdge(ScreenSize screen, WindowBounds bounds) {
+bool IsFlushWithEdge(ScreenRect screen, WindowBounds bounds) {
   const Edges e = EdgesOf(screen, bounds);
   return e.left == 0 || e.left == e.screenWidth - e.width || e.top == 0;
 }
 
-WindowBounds SnapToEdge(ScreenSize screen, WindowBounds bounds, CursorPosition cursor) {
+WindowBounds SnapToEdge(ScreenRect screen, WindowBounds bounds, CursorPosition cursor) {
   const Edges e = EdgesOf(screen, bounds);
+  const std::int64_t cursorX = std::int64_t{cursor.x} - screen.left;
+  const std::int64_t cursorY = std::int64_t{cursor.y} - screen.top;
   std::int64_t left = e.left;
   std::int64_t top = e.top;
-  if (left < 0 && cursor.x < kStrip) left = 0;
-  if (left > e.screenWidth - e.width && cursor.x > e.screenWidth - kStrip) {
+  if (left < 0 && cursorX < kStrip) left = 0;
+  if (left > e.screenWidth - e.width && cursorX > e.screenWidth - kStrip) {
     left = e.screenWidth - e.width;
   }
-  if (top < 0 && cursor.y < kStrip) top = 0;
-  return WithCorner(bounds, left, top);
+  if (top < 0 && cursorY < kStrip) top = 0;
+  return WithRelativeCorner(screen, bounds, left, top);
 }
 
-WindowBounds Tuck(ScreenSize screen, WindowBounds bounds) {
+WindowBounds Tuck(ScreenRect screen, WindowBounds bounds) {
   const Edges e = EdgesOf(screen, bounds);
   std::int64_t left = e.left;
   std::int64_t top = e.top;
   if (left == 0) left = kStrip - e.width;
   if (left == e.screenWidth - e.width) left = e.screenWidth - kStrip;
   if (top == 0) top = kStrip - e.height;
-  return WithCorner(bounds, left, top);
+  return WithRelativeCorner(screen, bounds, left, top);
 }
 
-WindowBounds PullBackOnScreen(ScreenSize screen, WindowBounds bounds) {
+WindowBounds PullBackOnScreen(ScreenRect screen, WindowBounds bounds) {
   const Edges e = EdgesOf(screen, bounds);
   std::int64_t left = e.left;
   std::int64_t top = e.top;
   if (left == kStrip - e.width) left = 0;
   if (left == e.screenWidth - kStrip) left = e.screenWidth - e.width;
   if (top == kStrip - e.height) top = 0;
-  return WithCorner(bounds, left, top);
+  return WithRelativeCorner(screen, bounds, left, top);
 }
 
 EdgeTickResult EdgeTick(DockGraceTicks& grace, const EdgeTickInput& input) {

@@ -21,20 +21,22 @@ struct CursorPosition {
 
 // Tucked behind the left, right or top edge, leaving a 5-pixel strip: L = 5 - Wd, L = W - 5
 // or T = 5 - Ht.
-bool IsTuckedAtEdge(ScreenSize screen, WindowBounds bounds);
+bool IsTuckedAtEdge(ScreenRect screen, WindowBounds bounds);
 // Flush with the left, right or top edge: L = 0, L = W - Wd or T = 0.
-bool IsFlushWithEdge(ScreenSize screen, WindowBounds bounds);
+bool IsFlushWithEdge(ScreenRect screen, WindowBounds bounds);
 
 // After every move of the window: past the left edge with the cursor's x below 5 it goes flush
 // left, past the right edge with the cursor's x beyond W - 5 flush right, above the top with
-// the cursor's y below 5 flush top. Each test sees the result of the one before.
-WindowBounds SnapToEdge(ScreenSize screen, WindowBounds bounds, CursorPosition cursor);
+// the cursor's y below 5 flush top. Each test sees the result of the one before. Only
+// the primary screen counts: a window dragged onto a monitor beside it, the cursor beyond that
+// edge, comes back flush with the edge.
+WindowBounds SnapToEdge(ScreenRect screen, WindowBounds bounds, CursorPosition cursor);
 
 // Flush left, right, top: behind that edge, in this order, each test seeing the result of the
 // one before (a window in a corner tucks behind both edges).
-WindowBounds Tuck(ScreenSize screen, WindowBounds bounds);
+WindowBounds Tuck(ScreenRect screen, WindowBounds bounds);
 // The reverse of Tuck: a window tucked behind an edge comes back flush with it.
-WindowBounds PullBackOnScreen(ScreenSize screen, WindowBounds bounds);
+WindowBounds PullBackOnScreen(ScreenRect screen, WindowBounds bounds);
 
 // The edge-timer ticks left during which a window is not tucked away although the mouse is
 // outside it. Reset to 25 whenever the window comes to the front.
@@ -43,7 +45,7 @@ struct DockGraceTicks {
 };
 
 struct EdgeTickInput {
-  ScreenSize screen{};
+  ScreenRect screen{};
   WindowBounds bounds{};
   // Only a window in its normal state tucks: a maximised window on Linux is flush with the
   // screen's edges, and moving it would undo the maximising.

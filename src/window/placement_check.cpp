@@ -1,30 +1,45 @@
 #include "window/placement_check.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace tabulex {
 namespace {
 
-// Bounds come from a hand-editable file: sums are taken in 64 bits.
-using Wide = std::int64_t;
+std::int32_t ClampedToInt32(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
 
 }  // namespace
 
-bool IsOnScreen(ScreenSize screen, WindowBounds bounds) {
-  return !(Wide{bounds.left} + 10 > screen.width || Wide{bounds.left} + bounds.width < 10 ||
-           Wide{bounds.top} + 10 > screen.height);
+ScreenRelative RelativeTo(ScreenRect screen, WindowBounds bounds) {
+  return ScreenRelative{std::int64_t{bounds.left} - screen.left,
+                        std::int64_t{bounds.top} - screen.top, bounds.width, bounds.height};
 }
 
-WindowBounds CentredHalfScreen(ScreenSize screen) {
-  WindowBounds bounds;
-  bounds.height = screen.height / 2;
-  bounds.width = screen.width / 2;
-  bounds.left = screen.width / 4;
-  bounds.top = screen.height / 4;
+WindowBounds WithRelativeCorner(ScreenRect screen, WindowBounds bounds, std::int64_t left,
+                                std::int64_t top) {
+  bounds.left = ClampedToInt32(left + screen.left);
+  bounds.top = ClampedToInt32(top + screen.top);
   return bounds;
 }
 
-PlacementCheckResult CheckPlacement(ScreenSize screen, WindowBounds bounds) {
-  const bool reset =
-      !IsOnScreen(screen, bounds) || Wide{bounds.top} + bounds.width < 355 || bounds.height < 80;
+bool IsOnScreen(ScreenRect screen, WindowBounds bounds) {
+  const ScreenRelative r = RelativeTo(screen, bounds);
+  return !(r.left + 10 > screen.width || r.left + r.width < 10 || r.top + 10 > screen.height);
+}
+
+WindowBounds CentredHalfScreen(ScreenRect screen) {
+  WindowBounds bounds;
+  bounds.height = screen.height / 2;
+  bounds.width = screen.width / 2;
+  return WithRelativeCorner(screen, bounds, screen.width / 4, screen.height / 4);
+}
+
+PlacementCheckResult CheckPlacement(ScreenRect screen, WindowBounds bounds) {
+  const ScreenRelative r = RelativeTo(screen, bounds);
+  const bool reset = !IsOnScreen(screen, bounds) || r.top + r.width < 355 || r.height < 80;
   if (!reset) return PlacementCheckResult{false, bounds};
   return PlacementCheckResult{true, CentredHalfScreen(screen)};
 }

@@ -13,7 +13,7 @@ void ShowHideAction(ShowHideWindowPort& window, bool alwaysOnTop) {
     ShowInFront(window, alwaysOnTop);
     return;
   }
-  const ScreenSize screen = window.PrimaryScreenSize();
+  const ScreenRect screen = window.PrimaryScreen();
   const WindowBounds bounds = window.Bounds();
   if (IsTuckedAtEdge(screen, bounds)) {
     window.PullBackOnScreen();

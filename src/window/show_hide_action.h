@@ -20,7 +20,7 @@ class ShowHideWindowPort {
   virtual bool IsShown() const = 0;
   // The window's outer bounds in screen pixels.
   virtual WindowBounds Bounds() const = 0;
-  virtual ScreenSize PrimaryScreenSize() const = 0;
+  virtual ScreenRect PrimaryScreen() const = 0;
 
   // Makes the window visible; its minimised, maximised or normal state stays as it is.
   virtual void ShowWindow() = 0;

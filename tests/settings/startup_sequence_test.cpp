@@ -53,7 +53,7 @@ class RecordingWindow final : public MainWindowPort {
  public:
   explicit RecordingWindow(Log& log) : m_log{log} {}
 
-  ScreenSize screen{1920, 1080};
+  ScreenRect screen{0, 0, 1920, 1080};
   bool firstInstance{true};
   std::int32_t minimumHeight{0};
 
@@ -64,7 +64,7 @@ class RecordingWindow final : public MainWindowPort {
   }
   WindowBounds Bounds() const override { return m_bounds; }
   void SetMaximised(bool maximised) override { Add("SetMaximised " + Text(maximised)); }
-  ScreenSize PrimaryScreenSize() const override { return screen; }
+  ScreenRect PrimaryScreen() const override { return screen; }
   bool RunSingleInstanceStep() override {
     Add("RunSingleInstanceStep");
     return firstInstance;

@@ -19,7 +19,7 @@ TEST(WindowPosition, OpensWithTheTextsStoredInTheFile) {
 }
 
 TEST(WindowPosition, OkIsAllowedOnlyForBoundsOnScreen) {
-  constexpr ScreenSize kScreen{1920, 1080};
+  constexpr ScreenRect kScreen{0, 0, 1920, 1080};
   const struct {
     const char* name;
     WindowPositionTexts texts;
@@ -47,6 +47,13 @@ TEST(WindowPosition, OkIsAllowedOnlyForBoundsOnScreen) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(IsWindowPositionAcceptable(row.texts, kScreen), row.acceptable);
   }
+}
+
+TEST(WindowPosition, TheScreenIsThePrimarysOwnRectangle) {
+  constexpr ScreenRect kRightOfLaptop{1366, 0, 1920, 1080};
+  EXPECT_TRUE(IsWindowPositionAcceptable({"2600", "100", "600", "400"}, kRightOfLaptop));
+  EXPECT_FALSE(IsWindowPositionAcceptable({"3280", "100", "600", "400"}, kRightOfLaptop));
+  EXPECT_FALSE(IsWindowPositionAcceptable({"100", "100", "600", "400"}, kRightOfLaptop));
 }
 
 }  // namespace

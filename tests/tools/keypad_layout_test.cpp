@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <set>
 #include <utility>
 
@@ -96,7 +98,7 @@ TEST(KeypadLayoutTest, LayOutKeypadMatchesTheKeysAndSurvivesHugeSizes) {
 }
 
 TEST(KeypadLayoutTest, ReachableGeometryKeepsWhatCanBeSeen) {
-  const KeypadRect desktop{0, 0, 1920, 1080};
+  const std::vector<KeypadRect> desktop{{0, 0, 1920, 1080}};
   struct Case {
     const char* name;
     KeypadSettings stored;
@@ -122,8 +124,15 @@ TEST(KeypadLayoutTest, ReachableGeometryKeepsWhatCanBeSeen) {
     EXPECT_EQ(opened.scientific, c.opened.scientific);
   }
   // A second screen left of the first.
-  EXPECT_EQ(ReachableKeypadGeometry({540, 265, -1000, 100, true}, {-1920, 0, 3840, 1080}).left,
-            -1000);
+  const std::vector<KeypadRect> sideBySide{{-1920, 0, 1920, 1080}, {0, 0, 1920, 1080}};
+  EXPECT_EQ(ReachableKeypadGeometry({540, 265, -1000, 100, true}, sideBySide).left, -1000);
+  // A tall screen beside a low one: the corner below the low one is on neither.
+  const std::vector<KeypadRect> tallAndLow{{0, 0, 1080, 1920}, {1080, 0, 1920, 1080}};
+  const KeypadSettings inTheCorner{540, 265, 2000, 1500, true};
+  EXPECT_EQ(ReachableKeypadGeometry(inTheCorner, tallAndLow).left, 265);
+  EXPECT_EQ(ReachableKeypadGeometry({540, 265, 500, 1500, true}, tallAndLow).top, 1500);
+  // No screen at all: the default position.
+  EXPECT_EQ(ReachableKeypadGeometry({540, 265, 500, 500, true}, {}).left, 265);
 }
 
 }  // namespace

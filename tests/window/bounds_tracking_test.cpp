@@ -12,7 +12,7 @@ static void PrintTo(const WindowBounds& b, std::ostream* out) {
 
 namespace {
 
-constexpr ScreenSize kScreen{1920, 1080};
+constexpr ScreenRect kScreen{0, 0, 1920, 1080};
 
 CalcSettings Remembered() {
   CalcSettings settings;
@@ -78,6 +78,14 @@ TEST(TrackBounds, StateCodes) {
   EXPECT_EQ(WindowStateCode(ReportedWindowState::Normal), 0);
   EXPECT_EQ(WindowStateCode(ReportedWindowState::Minimised), 2);
   EXPECT_EQ(WindowStateCode(ReportedWindowState::Maximised), 3);
+}
+
+TEST(TrackBounds, RecordsAWindowAnywhereOnAPrimaryScreenRightOfAnother) {
+  CalcSettings settings = Remembered();
+  TrackBounds(ScreenRect{1366, 0, 1920, 1080}, WindowBounds{2600, 100, 800, 600},
+              ReportedWindowState::Normal, settings);
+  EXPECT_EQ(settings.windowLeft, 2600);
+  EXPECT_EQ(settings.windowWidth, 800);
 }
 
 }  // namespace

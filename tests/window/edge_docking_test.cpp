@@ -7,7 +7,7 @@
 namespace tabulex {
 namespace {
 
-constexpr ScreenSize kScreen{1280, 800};
+constexpr ScreenRect kScreen{0, 0, 1280, 800};
 constexpr std::int32_t kWidth = 400;
 constexpr std::int32_t kHeight = 300;
 
@@ -210,6 +210,34 @@ TEST(EdgeDocking, ExtremeBoundsNeitherOverflowNorMatchByWrapping) {
                                                  false});
   ASSERT_TRUE(result.move.has_value());
   EXPECT_EQ(result.move->bounds, (WindowBounds{kMax - 25, 100, 20, 300}));
+}
+
+// The primary monitor right of a laptop: its edges are at x = 1366 and x = 3286, not at the
+// laptop's; a drag onto the laptop comes back to the primary's left edge, as a drag onto any
+// monitor beside the primary does.
+TEST(EdgeDocking, TheEdgesAreThePrimaryScreensOwn) {
+  constexpr ScreenRect kRightOfLaptop{1366, 0, 1920, 1080};
+  const WindowBounds flushLeft = At(1366, 150);
+  const WindowBounds flushRight = At(3286 - kWidth, 150);
+  EXPECT_TRUE(IsFlushWithEdge(kRightOfLaptop, flushLeft));
+  EXPECT_EQ(Tuck(kRightOfLaptop, flushLeft), At(1366 + 5 - kWidth, 150));
+  EXPECT_EQ(Tuck(kRightOfLaptop, flushRight), At(3281, 150));
+  EXPECT_EQ(PullBackOnScreen(kRightOfLaptop, At(1366 + 5 - kWidth, 150)), flushLeft);
+  EXPECT_FALSE(IsFlushWithEdge(kRightOfLaptop, At(0, 150)));  // the laptop's edge
+
+  // Dragged past the primary's left edge with the cursor at it: flush with it.
+  EXPECT_EQ(SnapToEdge(kRightOfLaptop, At(1340, 150), CursorPosition{1368, 300}), flushLeft);
+  EXPECT_EQ(SnapToEdge(kRightOfLaptop, At(3000, 150), CursorPosition{3284, 300}), flushRight);
+  EXPECT_EQ(SnapToEdge(kRightOfLaptop, At(1200, 150), CursorPosition{1360, 300}), flushLeft);
+  // Near the primary's left edge but with the cursor 5 pixels into it: no snap.
+  EXPECT_EQ(SnapToEdge(kRightOfLaptop, At(1340, 150), CursorPosition{1371, 300}), At(1340, 150));
+  // Near x = 1920 - Wd, where a screen at (0, 0) of the same size would have its right edge.
+  EXPECT_EQ(SnapToEdge(kRightOfLaptop, At(1600, 150), CursorPosition{1918, 300}), At(1600, 150));
+
+  // A primary below another monitor: its top edge is at y = 900.
+  constexpr ScreenRect kBelow{0, 900, 1280, 800};
+  EXPECT_EQ(Tuck(kBelow, At(200, 900)), At(200, 905 - kHeight));
+  EXPECT_EQ(SnapToEdge(kBelow, At(200, 880), CursorPosition{300, 902}), At(200, 900));
 }
 
 }  // namespace

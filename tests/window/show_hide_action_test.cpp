@@ -10,7 +10,7 @@
 namespace tabulex {
 namespace {
 
-constexpr ScreenSize kScreen{1280, 800};
+constexpr ScreenRect kScreen{0, 0, 1280, 800};
 
 // Writes down what the rules ask of the window, in order.
 class RecordingWindow final : public ShowHideWindowPort {
@@ -21,7 +21,7 @@ class RecordingWindow final : public ShowHideWindowPort {
 
   bool IsShown() const override { return m_shown; }
   WindowBounds Bounds() const override { return m_bounds; }
-  ScreenSize PrimaryScreenSize() const override { return kScreen; }
+  ScreenRect PrimaryScreen() const override { return kScreen; }
   void ShowWindow() override { Note("show"); }
   void HideWindow() override { Note("hide"); }
   void SetNormalState() override { Note("normal"); }

@@ -5,18 +5,17 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "engine/gbk_text.h"
 #include "settings/qt/window_position_dialog.h"
+#include "window/qt/window_geometry.h"
 
 namespace tabulex {
 namespace {
@@ -46,12 +45,6 @@ QStringList FunctionKeys() {
   QStringList keys;
   for (int i = 1; i <= kFunctionKeyEntries; ++i) keys << QString("F%1").arg(i);
   return keys;
-}
-
-ScreenSize PrimaryScreenSize() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return {};
-  return {screen->geometry().width(), screen->geometry().height()};
 }
 
 void Check(QButtonGroup* group, int id) {
@@ -327,7 +320,7 @@ SettingsWindowValues SettingsWindow::Values() const {
 
 void SettingsWindow::RememberWindowClicked(bool checked) {
   if (checked) return;
-  WindowPositionDialog dialog(m_store, PrimaryScreenSize(), this);
+  WindowPositionDialog dialog(m_store, PrimaryScreenRect(), this);
   // Without bounds of its own the window goes on remembering them.
   if (dialog.exec() != QDialog::Accepted) m_rememberWindow->setChecked(true);
 }

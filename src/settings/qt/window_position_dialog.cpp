@@ -25,7 +25,7 @@ std::string Gbk(const QLineEdit* field) {
 
 }  // namespace
 
-WindowPositionDialog::WindowPositionDialog(SettingsStore& store, ScreenSize screen, QWidget* parent)
+WindowPositionDialog::WindowPositionDialog(SettingsStore& store, ScreenRect screen, QWidget* parent)
     : QDialog(parent), m_store{store}, m_screen{screen} {
   setWindowTitle(QString::fromUtf8("自定义窗口位置(请勿超出屏幕！)"));
   setModal(true);

@@ -19,7 +19,7 @@ class WindowPositionDialog final : public QDialog {
 
  public:
   // screen: the primary screen's size, against which the fields are checked.
-  WindowPositionDialog(SettingsStore& store, ScreenSize screen, QWidget* parent);
+  WindowPositionDialog(SettingsStore& store, ScreenRect screen, QWidget* parent);
 
  private:
   WindowPositionTexts Texts() const;
@@ -27,7 +27,7 @@ class WindowPositionDialog final : public QDialog {
   void Confirm();
 
   SettingsStore& m_store;
-  ScreenSize m_screen;
+  ScreenRect m_screen;
   QLineEdit* m_left{};
   QLineEdit* m_top{};
   QLineEdit* m_width{};

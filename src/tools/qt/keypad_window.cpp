@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <vector>
+
 #include <utility>
 
 #include "settings/settings_loader.h"
@@ -17,12 +19,14 @@ namespace {
 
 constexpr int kButtonPointSize = 12;
 
-// The screens' bounding box, or an empty box when there is no screen.
-KeypadRect Desktop(const QWidget* parent) {
-  const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return KeypadRect{};
-  const QRect box = screen->virtualGeometry();
-  return KeypadRect{box.x(), box.y(), box.width(), box.height()};
+// Every screen's rectangle.
+std::vector<KeypadRect> Screens() {
+  std::vector<KeypadRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->geometry();
+    screens.push_back(KeypadRect{area.x(), area.y(), area.width(), area.height()});
+  }
+  return screens;
 }
 
 }  // namespace
@@ -66,7 +70,7 @@ KeypadWindow::KeypadWindow(QWidget* parent, EditorSession& session, EditCommands
   }
   ShowCaptions();
 
-  const KeypadSettings geometry = ReachableKeypadGeometry(stored, Desktop(parent));
+  const KeypadSettings geometry = ReachableKeypadGeometry(stored, Screens());
   resize(geometry.width, geometry.height);
   move(geometry.left, geometry.top);
   LayOutButtons();

@@ -1,14 +1,13 @@
 #include "window/qt/edge_hider.h"
 
 #include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
 #include <utility>
 
 #include "window/qt/window_front.h"
+#include "window/qt/window_geometry.h"
 
 namespace tabulex {
 namespace {
@@ -90,22 +89,15 @@ void EdgeHider::Tick() {
 }
 
 WindowBounds EdgeHider::Bounds() const {
-  // A window that has never been shown has no frame yet.
-  const QRect frame = m_window.isVisible() ? m_window.frameGeometry() : m_window.geometry();
-  return WindowBounds{frame.left(), frame.top(), frame.width(), frame.height()};
+  return OuterBounds(m_window);
 }
 
-ScreenSize EdgeHider::Screen() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return ScreenSize{1024, 768};  // as the main window assumes
-  return ScreenSize{screen->geometry().width(), screen->geometry().height()};
+ScreenRect EdgeHider::Screen() const {
+  return PrimaryScreenRect();
 }
 
 ReportedWindowState EdgeHider::State() const {
-  const Qt::WindowStates state = m_window.windowState();
-  if (state & Qt::WindowMinimized) return ReportedWindowState::Minimised;
-  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return ReportedWindowState::Maximised;
-  return ReportedWindowState::Normal;
+  return ReportedState(m_window);
 }
 
 void EdgeHider::MoveWindow(WindowBounds bounds) {

@@ -49,7 +49,7 @@ class EdgeHider final : public QObject {
 
  private:
   WindowBounds Bounds() const;
-  ScreenSize Screen() const;
+  ScreenRect Screen() const;
   ReportedWindowState State() const;
   void MoveWindow(WindowBounds bounds);
 

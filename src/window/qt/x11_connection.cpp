@@ -7,10 +7,13 @@
 #include <QGuiApplication>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 namespace tabulex {
 namespace {
@@ -28,6 +31,30 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply{
       xcb_intern_atom_reply(connection, cookie, nullptr), &std::free};
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+using Reply = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>;
+
+Reply Property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+               xcb_atom_t type, std::uint32_t length) {
+  return Reply{
+      xcb_get_property_reply(
+          connection, xcb_get_property(connection, 0, window, property, type, 0, length), nullptr),
+      &std::free};
+}
+
+// A window manager runs and has announced that it answers the request.
+bool AnswersFrameRequests(xcb_connection_t* connection, xcb_window_t root) {
+  const Reply check =
+      Property(connection, root, Atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
+  if (!check || xcb_get_property_value_length(check.get()) != 4) return false;
+  const Reply supported =
+      Property(connection, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
+  if (!supported) return false;
+  const xcb_atom_t wanted = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+  const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get()));
+  const int count = xcb_get_property_value_length(supported.get()) / 4;
+  return std::find(atoms, atoms + count, wanted) != atoms + count;
 }
 
 }  // namespace
@@ -51,6 +78,34 @@ void ShowBorderOnly(const QWindow& window) {
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
                       hints, hints, 32, static_cast<std::uint32_t>(value.size()), value.data());
   xcb_flush(connection);
+}
+
+void RequestFrameExtents(const QWindow& window) {
+  xcb_connection_t* connection = X11Connection();
+  if (connection == nullptr || window.handle() == nullptr) return;
+  const auto id = static_cast<xcb_window_t>(window.winId());
+  const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+  const auto known = [&] {
+    const Reply reply = Property(connection, id, extents, XCB_ATOM_CARDINAL, 4);
+    return reply && xcb_get_property_value_length(reply.get()) == 16;
+  };
+  if (known()) return;
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  if (!AnswersFrameRequests(connection, root)) return;
+
+  xcb_client_message_event_t request{};
+  request.response_type = XCB_CLIENT_MESSAGE;
+  request.format = 32;
+  request.window = id;
+  request.type = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+  xcb_send_event(connection, 0, root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&request));
+  xcb_flush(connection);
+  // A window manager answers within a few milliseconds; a busy one gets a fifth of a second.
+  for (int attempt = 0; attempt < 50 && !known(); ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(4));
+  }
 }
 
 }  // namespace tabulex

@@ -181,7 +181,7 @@ TEST_F(SettingsDialogsTest, UncheckingRememberWindowAsksForTheStartBounds) {
 }
 
 TEST_F(SettingsDialogsTest, WindowPositionOkFollowsTheFields) {
-  WindowPositionDialog dialog(m_store, ScreenSize{1920, 1080}, nullptr);
+  WindowPositionDialog dialog(m_store, ScreenRect{0, 0, 1920, 1080}, nullptr);
   auto* ok = Child<QPushButton>(dialog, "ok");
   auto* width = Child<QLineEdit>(dialog, "width");
   auto* height = Child<QLineEdit>(dialog, "height");
