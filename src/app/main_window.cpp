@@ -344,7 +344,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (start.minimise) showMinimized();
   CloseOutcome outcome = start.outcome;
   if (start.askExitConfirm) {
-    outcome = AnswerExitConfirm(ExitConfirmDialog(this).Ask(), m_tray->Presence(), m_settings);
+    outcome = AnswerExitConfirm(ExitConfirmDialog().Ask(), m_tray->Presence(), m_settings);
   }
   if (outcome.hide) hide();
   if (outcome.verdict == CloseVerdict::Allow) {
@@ -395,6 +395,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) m_edgeHider->OnActivated();
+  // Maximising may come without a move or resize event, and after the geometry.
+  if (event->type() == QEvent::WindowStateChange) Track();
 }
 
 // A window that is not flush with an edge (or maximised) hides instead, as the hotkey wants.
@@ -443,7 +445,7 @@ void MainWindow::ToggleFullScreen() {
 
 void MainWindow::Track() {
   if (!m_started) return;
-  TrackBounds(PrimaryScreen(), Bounds(), ReportedState(*this), m_settings);
+  m_boundsTracker.Track(PrimaryScreen(), Bounds(), ReportedState(*this), m_settings);
 }
 
 void MainWindow::ApplyBounds(const WindowBounds& bounds) {
@@ -576,13 +578,16 @@ void MainWindow::SaveContentBackup() {
 }
 
 int MainWindow::WindowLeft() const {
-  return frameGeometry().left();
+  return Bounds().left;
 }
 int MainWindow::WindowTop() const {
-  return frameGeometry().top();
+  return Bounds().top;
 }
 void MainWindow::MoveWindowTo(int left, int top) {
-  move(left, top);
+  WindowBounds bounds = Bounds();
+  bounds.left = left;
+  bounds.top = top;
+  ApplyBounds(bounds);
 }
 
 }  // namespace tabulex

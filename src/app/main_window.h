@@ -26,6 +26,7 @@
 #include "settings/run_files_directory.h"
 #include "settings/settings_effects.h"
 #include "settings/shutdown_sequence.h"
+#include "window/bounds_tracking.h"
 #include "window/show_hide_action.h"
 
 class QTimer;
@@ -180,6 +181,7 @@ class MainWindow final : public QMainWindow,
   // entries that are gone, whatever serials the list holds now.
   std::uint64_t m_accumulatorClears{0};
   ShutdownSequence m_shutdown;
+  BoundsTracker m_boundsTracker;
   ContentBackupScheduler m_backupScheduler;
   QTimer* m_backupTimer{};
   std::int32_t m_fontColor{0};

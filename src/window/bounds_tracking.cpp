@@ -26,4 +26,30 @@ void TrackBounds(ScreenRect screen, WindowBounds bounds, ReportedWindowState sta
   settings.windowState = WindowStateCode(state);
 }
 
+namespace {
+
+WindowBounds Recorded(const CalcSettings& settings) {
+  return WindowBounds{settings.windowLeft, settings.windowTop, settings.windowWidth,
+                      settings.windowHeight};
+}
+
+}  // namespace
+
+void BoundsTracker::Track(ScreenRect screen, WindowBounds bounds, ReportedWindowState state,
+                          CalcSettings& settings) {
+  const WindowBounds recorded = Recorded(settings);
+  if (state == ReportedWindowState::Maximised && m_hasBefore && recorded == bounds) {
+    // The maximised geometry came first and was taken for the normal one.
+    settings.windowLeft = m_before.left;
+    settings.windowTop = m_before.top;
+    settings.windowWidth = m_before.width;
+    settings.windowHeight = m_before.height;
+  }
+  TrackBounds(screen, bounds, state, settings);
+  if (Recorded(settings) != recorded) {
+    m_before = recorded;
+    m_hasBefore = true;
+  }
+}
+
 }  // namespace tabulex

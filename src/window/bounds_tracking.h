@@ -23,4 +23,18 @@ std::int32_t WindowStateCode(ReportedWindowState state);
 void TrackBounds(ScreenRect screen, WindowBounds bounds, ReportedWindowState state,
                  CalcSettings& settings);
 
+// TrackBounds for the main window, called on its moves, resizes and state changes. Some
+// window managers report the maximised geometry before the maximised state: the bounds then
+// recorded as normal are taken back when the state follows, so that the bounds from before
+// maximising are kept.
+class BoundsTracker {
+ public:
+  void Track(ScreenRect screen, WindowBounds bounds, ReportedWindowState state,
+             CalcSettings& settings);
+
+ private:
+  WindowBounds m_before{};  // what the last change of the recorded bounds replaced
+  bool m_hasBefore{false};
+};
+
 }  // namespace tabulex

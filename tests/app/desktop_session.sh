@@ -129,6 +129,26 @@ client_origin() {
     END {print x, y}'
 }
 
+# outer_bounds ID: "LEFT TOP WIDTH HEIGHT" of the window with its frame, as the program counts
+# its bounds.
+outer_bounds() {
+  local x y w h left right top bottom
+  read -r x y < <(client_origin "$1")
+  w=$(xwininfo -id "$1" | awk '/  Width:/ {print $NF}')
+  h=$(xwininfo -id "$1" | awk '/  Height:/ {print $NF}')
+  IFS=', ' read -r left right top bottom < <(frame_extents "$1")
+  echo "$((x - ${left:-0})) $((y - ${top:-0})) $((w + ${left:-0} + ${right:-0})) $((h + ${top:-0} + ${bottom:-0}))"
+}
+
+# net_state ID: the window's _NET_WM_STATE atoms, one line.
+net_state() { xprop -id "$1" _NET_WM_STATE | sed -n 's/^.* = //p'; }
+
+# stored KEY: a value of the configuration file of the current run-files directory.
+stored() {
+  iconv -f GBK -t UTF-8 "$TABULEX_RUN/Tabulo配置文件.ini" | tr -d '\r' |
+    sed -n "s/^$1=//p" | head -n 1
+}
+
 # read_text: the whole editor text (lines end in LF) into TEXT, read through the clipboard
 # after select all and copy in the active window. Fails when nothing was copied. (A variable,
 # not output: command substitution would drop the final line breaks.)

@@ -203,6 +203,69 @@ case_the_accumulator_leaves_the_keyboard_with_the_editor() {
   expect "the line typed after F7" "$(first_line "$TEXT")" "2+3=5"
 }
 
+bounds_are() { [ "$(outer_bounds "$1")" = "$2" ]; }
+
+# stored_bounds: the four remembered bounds, one line.
+stored_bounds() {
+  echo "$(stored _启动窗口.左边) $(stored _启动窗口.顶边) $(stored _启动窗口.宽度) $(stored _启动窗口.高度)"
+}
+
+# The bounds are the outer frame's, applied and read alike: start and close as often as you
+# like, the window comes back at the same place and size. Maximised and closed, it comes back
+# maximised, and un-maximising gives the bounds from before.
+case_the_window_comes_back_where_it_was_left() {
+  printf '[启动窗口位置]\n_启动窗口.左边=100\n_启动窗口.顶边=120\n_启动窗口.宽度=640\n_启动窗口.高度=400\n' |
+    configure "$RUN"
+  local start
+  for start in 1 2 3; do
+    start_tabulex "$RUN" || return 1
+    expect "the window at start $start" "$(outer_bounds "$WIN")" "100 120 640 400" || return 1
+    stop_tabulex
+    expect "the bounds stored after start $start" "$(stored_bounds)" "100 120 640 400" ||
+      return 1
+  done
+
+  start_tabulex "$RUN" || return 1
+  wmctrl -i -r "$WIN" -b add,maximized_vert,maximized_horz
+  wait_until 5 sh -c "xprop -id $WIN _NET_WM_STATE | grep -q MAXIMIZED_HORZ" ||
+    fail "the window did not maximise" || return 1
+  stop_tabulex
+  expect "the state stored after maximising" "$(stored 窗口状态)" "3" || return 1
+  expect "the bounds stored after maximising" "$(stored_bounds)" "100 120 640 400" || return 1
+
+  start_tabulex "$RUN" || return 1
+  case "$(net_state "$WIN")" in
+    *MAXIMIZED_HORZ*) ;;
+    *) fail "the window did not come back maximised" || return 1 ;;
+  esac
+  wmctrl -i -r "$WIN" -b remove,maximized_vert,maximized_horz
+  wait_until 5 sh -c "! xprop -id $WIN _NET_WM_STATE | grep -q MAXIMIZED" ||
+    fail "the window stayed maximised" || return 1
+  wait_until 5 bounds_are "$WIN" "100 120 640 400"
+  expect "the window after un-maximising" "$(outer_bounds "$WIN")" "100 120 640 400"
+}
+
+# The exit question stays in sight, in front and with the keyboard, while the main window
+# is minimised; Enter takes its default answer, "直接退出".
+case_the_exit_question_is_seen_and_answered_with_the_keyboard() {
+  start_tabulex "$RUN" || return 1
+  wmctrl -i -c "$WIN"
+  local id
+  id=$(wait_window "是否要直接退出！") || fail "no exit question" || return 1
+  wait_until 5 sh -c "xprop -id $WIN WM_STATE | grep -q Iconic" ||
+    fail "the main window was not minimised" || return 1
+  wait_until 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $id ]" ||
+    fail "the question does not have the keyboard" || return 1
+  xwininfo -id "$id" | grep -q 'IsViewable' || fail "the question is hidden" || return 1
+  # Window managers that hide a minimised window's dialogs find them through this hint.
+  xprop -id "$id" WM_TRANSIENT_FOR | grep -q 'not found' ||
+    fail "the question is a dialog of the minimised window" || return 1
+  keys Return
+  wait_until 10 sh -c "! kill -0 $TABULEX_PID" || fail "Enter did not end the program" || return 1
+  TABULEX_PID=""
+  expect "the run counter written at the end" "$(stored 运行次数)" "2"
+}
+
 # ---------------------------------------------------------------------------------------------
 
 cases=("$@")

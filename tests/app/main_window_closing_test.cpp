@@ -133,5 +133,26 @@ TEST_F(MainWindowClosingTest, TheKeypadFromItsMenuWritesItsGeometryWhenTheWindow
   EXPECT_EQ(Stored(SettingId::KeypadTop), "130");
 }
 
+// The stored bounds are the outer frame's, applied and read alike: however often the program
+// starts and closes, the window comes back at the same place with the same size.
+TEST_F(MainWindowClosingTest, StartingAndClosingAgainKeepsPlaceAndSize) {
+  Configure(SettingId::CloseAction, "1");
+  Configure(SettingId::WindowLeft, "100");
+  Configure(SettingId::WindowTop, "120");
+  Configure(SettingId::WindowWidth, "640");
+  Configure(SettingId::WindowHeight, "400");
+  for (int start = 1; start <= 3; ++start) {
+    SCOPED_TRACE(start);
+    MainWindow& window = Open();
+    EXPECT_EQ(window.frameGeometry(), QRect(100, 120, 640, 400));
+    window.close();
+    EXPECT_EQ(Stored(SettingId::WindowLeft), "100");
+    EXPECT_EQ(Stored(SettingId::WindowTop), "120");
+    EXPECT_EQ(Stored(SettingId::WindowWidth), "640");
+    EXPECT_EQ(Stored(SettingId::WindowHeight), "400");
+    m_window.reset();
+  }
+}
+
 }  // namespace
 }  // namespace tabulex

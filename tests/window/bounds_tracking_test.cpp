@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <utility>
+#include <vector>
 
 namespace tabulex {
 
@@ -72,6 +74,35 @@ TEST(TrackBounds, MaximiseThenRestoreKeepsTheNormalBounds) {
   EXPECT_EQ(settings.windowWidth, 700);
   TrackBounds(kScreen, WindowBounds{200, 150, 700, 500}, ReportedWindowState::Minimised, settings);
   EXPECT_EQ(settings.windowState, 3);
+}
+
+// A window manager that reports the maximised geometry before the maximised state.
+TEST(TrackBounds, TheTrackerKeepsTheBoundsFromBeforeMaximisingWhateverComesFirst) {
+  using S = ReportedWindowState;
+  const WindowBounds normal{200, 150, 700, 500};
+  const WindowBounds maximised{0, 0, 1920, 1040};
+  const struct {
+    const char* name;
+    std::vector<std::pair<WindowBounds, S>> events;
+  } rows[] = {
+      {"state first", {{normal, S::Normal}, {maximised, S::Maximised}}},
+      {"geometry first", {{normal, S::Normal}, {maximised, S::Normal}, {maximised, S::Maximised}}},
+      {"geometry first, twice (move and resize)",
+       {{normal, S::Normal},
+        {maximised, S::Normal},
+        {maximised, S::Normal},
+        {maximised, S::Maximised}}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    CalcSettings settings;
+    BoundsTracker tracker;
+    for (const auto& [bounds, state] : row.events) tracker.Track(kScreen, bounds, state, settings);
+    EXPECT_EQ(settings.windowState, 3);
+    EXPECT_EQ((WindowBounds{settings.windowLeft, settings.windowTop, settings.windowWidth,
+                            settings.windowHeight}),
+              normal);
+  }
 }
 
 TEST(TrackBounds, StateCodes) {

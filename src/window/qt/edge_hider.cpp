@@ -102,7 +102,7 @@ ReportedWindowState EdgeHider::State() const {
 
 void EdgeHider::MoveWindow(WindowBounds bounds) {
   m_ownMove = bounds;
-  m_window.move(bounds.left, bounds.top);
+  ApplyOuterBounds(m_window, bounds);
 }
 
 }  // namespace tabulex

@@ -3,13 +3,21 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include "window/qt/app_icon.h"
+#include "window/qt/window_front.h"
 
 namespace tabulex {
 
-ExitConfirmDialog::ExitConfirmDialog(QWidget* parent) : QDialog(parent) {
+ExitConfirmDialog::ExitConfirmDialog() {
   setWindowTitle(QString::fromUtf8("是否要直接退出！"));
-  setModal(true);
+  // Not a dialog of any window (no transient hint): a question on its own.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowModality(Qt::ApplicationModal);
+  setWindowIcon(TabulexIcon());
   m_dontRemind = new QCheckBox(QString::fromUtf8("不再提醒！"), this);
   auto* toTray = new QPushButton(QString::fromUtf8("置托盘"), this);
   auto* exit = new QPushButton(QString::fromUtf8("直接退出"), this);
@@ -32,6 +40,9 @@ ExitConfirmDialog::ExitConfirmDialog(QWidget* parent) : QDialog(parent) {
 
 ExitDialogAnswer ExitConfirmDialog::Ask() {
   m_button = ExitDialogButton::Dismissed;
+  // Wide enough for the whole caption.
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 2 + 120);
+  QTimer::singleShot(0, this, [this] { RaiseAndActivate(*this); });
   exec();
   return ExitDialogAnswer{m_button, m_dontRemind->isChecked()};
 }

@@ -18,29 +18,37 @@ ScreenRect PrimaryScreenRect() {
   return ScreenRect{area.left(), area.top(), area.width(), area.height()};
 }
 
+namespace {
+
+// The frame around the window: on X11 as the window manager says (asked for before the
+// window is first shown), elsewhere as Qt knows it.
+QMargins Frame(const QWidget& window, bool askBeforeShowing) {
+  const QWindow* handle = window.windowHandle();
+  if (handle == nullptr) return {};
+  if (X11Connection() != nullptr) {
+    const std::optional<QMargins> extents = askBeforeShowing && !window.isVisible()
+                                                ? RequestFrameExtents(*handle)
+                                                : FrameExtents(*handle);
+    return extents.value_or(QMargins());
+  }
+  return handle->frameMargins();
+}
+
+}  // namespace
+
 WindowBounds OuterBounds(const QWidget& window) {
-  const QRect frame = window.isVisible() ? window.frameGeometry() : window.geometry();
-  return WindowBounds{frame.left(), frame.top(), frame.width(), frame.height()};
+  const QRect outer = window.geometry().marginsAdded(Frame(window, false));
+  return WindowBounds{outer.left(), outer.top(), outer.width(), outer.height()};
 }
 
 void ApplyOuterBounds(QWidget& window, WindowBounds bounds) {
-  QMargins frame;
-  if (window.isVisible()) {
-    const QRect outer = window.frameGeometry();
-    const QRect inner = window.geometry();
-    frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
-  } else {
-    window.winId();  // the native window, which the window manager is asked about
-    if (QWindow* handle = window.windowHandle()) {
-      RequestFrameExtents(*handle);
-      frame = handle->frameMargins();
-    }
-  }
-  // The corner given to move() is the frame's.
-  window.move(bounds.left, bounds.top);
-  window.resize(std::max(1, bounds.width - frame.left() - frame.right()),
-                std::max(1, bounds.height - frame.top() - frame.bottom()));
+  window.winId();  // the native window, whose frame the window manager is asked about
+  const QMargins frame = Frame(window, true);
+  // The window's own rectangle inside the frame: placed so, it lands exactly where asked,
+  // whatever the window manager's gravity.
+  window.setGeometry(bounds.left + frame.left(), bounds.top + frame.top(),
+                     std::max(1, bounds.width - frame.left() - frame.right()),
+                     std::max(1, bounds.height - frame.top() - frame.bottom()));
 }
 
 ReportedWindowState ReportedState(const QWidget& window) {

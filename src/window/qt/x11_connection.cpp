@@ -80,32 +80,40 @@ void ShowBorderOnly(const QWindow& window) {
   xcb_flush(connection);
 }
 
-void RequestFrameExtents(const QWindow& window) {
+std::optional<QMargins> FrameExtents(const QWindow& window) {
   xcb_connection_t* connection = X11Connection();
-  if (connection == nullptr || window.handle() == nullptr) return;
-  const auto id = static_cast<xcb_window_t>(window.winId());
-  const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
-  const auto known = [&] {
-    const Reply reply = Property(connection, id, extents, XCB_ATOM_CARDINAL, 4);
-    return reply && xcb_get_property_value_length(reply.get()) == 16;
-  };
-  if (known()) return;
+  if (connection == nullptr || window.handle() == nullptr) return std::nullopt;
+  const Reply reply = Property(connection, static_cast<xcb_window_t>(window.winId()),
+                               Atom(connection, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 4);
+  if (!reply || xcb_get_property_value_length(reply.get()) != 16) return std::nullopt;
+  // left, right, top, bottom
+  const auto* value = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]),
+                  static_cast<int>(value[1]), static_cast<int>(value[3]));
+}
+
+std::optional<QMargins> RequestFrameExtents(const QWindow& window) {
+  if (std::optional<QMargins> margins = FrameExtents(window)) return margins;
+  xcb_connection_t* connection = X11Connection();
+  if (connection == nullptr || window.handle() == nullptr) return std::nullopt;
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-  if (!AnswersFrameRequests(connection, root)) return;
+  if (!AnswersFrameRequests(connection, root)) return std::nullopt;
 
   xcb_client_message_event_t request{};
   request.response_type = XCB_CLIENT_MESSAGE;
   request.format = 32;
-  request.window = id;
+  request.window = static_cast<xcb_window_t>(window.winId());
   request.type = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
   xcb_send_event(connection, 0, root,
                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                  reinterpret_cast<const char*>(&request));
   xcb_flush(connection);
   // A window manager answers within a few milliseconds; a busy one gets a fifth of a second.
-  for (int attempt = 0; attempt < 50 && !known(); ++attempt) {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (std::optional<QMargins> margins = FrameExtents(window)) return margins;
     std::this_thread::sleep_for(std::chrono::milliseconds(4));
   }
+  return std::nullopt;
 }
 
 }  // namespace tabulex

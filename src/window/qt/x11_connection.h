@@ -3,6 +3,10 @@
 // there is no connection and the hints are left out.
 #pragma once
 
+#include <QMargins>
+
+#include <optional>
+
 struct xcb_connection_t;
 class QWindow;
 
@@ -11,11 +15,15 @@ namespace tabulex {
 // Qt's connection to the X server; nullptr when the program does not run on X11.
 xcb_connection_t* X11Connection();
 
-// Asks the window manager, before the window is first shown, for the frame it will draw
-// around it (_NET_REQUEST_FRAME_EXTENTS), and waits a moment for the answer, which Qt then
-// takes as the window's frame margins. Without a window manager that answers, nothing
-// happens: the window has no frame to know of until it is shown.
-void RequestFrameExtents(const QWindow& window);
+// The frame the window manager draws around the window (_NET_FRAME_EXTENTS), as it stands;
+// nothing off X11 or while the window manager has not said. Read afresh each time: Qt keeps
+// the frame it finds the first time it looks, which may be before there is one.
+std::optional<QMargins> FrameExtents(const QWindow& window);
+
+// The same for a window not yet shown: the window manager is asked for the frame it will draw
+// (_NET_REQUEST_FRAME_EXTENTS), with a short wait for the answer. Nothing without a window
+// manager that answers.
+std::optional<QMargins> RequestFrameExtents(const QWindow& window);
 
 // A frame of a border alone: no caption, so no window buttons, while moving and resizing stay
 // allowed. Window managers keep the buttons of a caption whatever a program asks (Qt asks
