@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Tabulex"));
+  // The program ends through its shutdown only: not when a last dialog closes while the main
+  // window waits hidden behind its tray icon. A quit from outside is the session ending.
+  application.setQuitOnLastWindowClosed(false);
   // The program speaks Chinese whatever the locale: Qt's standard buttons and dialogs too.
   QTranslator qtTexts;
   if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),

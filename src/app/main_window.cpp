@@ -500,10 +500,21 @@ void MainWindow::SetWordWrap(bool wordWrap) {
 }
 
 void MainWindow::InstallSessionEndWatch() {
-  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-    m_sessionEnding = true;
-    m_shutdown.Run();
-  });
+  // A logout first asks for the data (it may still be cancelled): save it all, and go on.
+  connect(qApp, &QGuiApplication::commitDataRequest, this,
+          [this](QSessionManager&) { SaveForSessionEnd(); });
+  // The session manager then ends the program by asking the application to quit: that close
+  // is the session ending, which neither asks nor keeps running in the tray.
+  qApp->installEventFilter(this);
+}
+
+void MainWindow::SaveForSessionEnd() {
+  m_shutdown.SaveForSessionEnd();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == qApp && event->type() == QEvent::Quit) m_sessionEnding = true;
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::SetAlwaysOnTop(bool alwaysOnTop) {

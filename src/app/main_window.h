@@ -63,6 +63,8 @@ class MainWindow final : public QMainWindow,
   void EndSession();
   // Closes the window without the close request (no exit question); everything is written.
   void CloseDirectly();
+  // The session is about to end: everything is written, and the program goes on running.
+  void SaveForSessionEnd();
 
   MainEditor& editor() { return *m_editor; }
   MainStatusBar& statusBar() { return *m_statusBar; }
@@ -71,6 +73,7 @@ class MainWindow final : public QMainWindow,
   const DocumentState& document() const { return m_document; }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -24,4 +24,13 @@ bool ShutdownSequence::Run() {
   return true;
 }
 
+bool ShutdownSequence::SaveForSessionEnd() {
+  if (m_stage != Stage::Armed) return false;
+  // On a copy: the run counter goes up once per run, however often it is written.
+  CalcSettings settings = m_settings;
+  SaveOnClose(m_store, m_paths, m_window.EditorFont(), m_window.CaretOffset(), settings);
+  if (settings.keepContent) m_window.SaveContentBackup();
+  return true;
+}
+
 }  // namespace tabulex

@@ -22,6 +22,12 @@ class ShutdownSequence {
   // True when this call did the work; false before Arm and after the first run.
   bool Run();
 
+  // The session is about to end (a logout asks first): everything Run writes is written now,
+  // as Run would write it, while the program keeps running with its tray icon. The logout may
+  // be cancelled; Run still does the whole shutdown when the program really ends, and writes
+  // the same run counter.
+  bool SaveForSessionEnd();
+
  private:
   enum class Stage { Waiting, Armed, Done };
 

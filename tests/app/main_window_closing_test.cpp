@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "app/main_window_fixture.h"
+#include "settings/file_io.h"
 #include "settings/qt/settings_window.h"
 #include "tools/qt/keypad_window.h"
 #include "window/qt/tray_icon.h"
@@ -131,6 +132,36 @@ TEST_F(MainWindowClosingTest, TheKeypadFromItsMenuWritesItsGeometryWhenTheWindow
   EXPECT_EQ(Stored(SettingId::KeypadHeight), "220");
   EXPECT_EQ(Stored(SettingId::KeypadLeft), "120");
   EXPECT_EQ(Stored(SettingId::KeypadTop), "130");
+}
+
+// A logout first asks for the data: everything is written and the program goes on (the
+// logout may be cancelled); the session manager's quit then closes without any question, and
+// the real end writes the same run counter again.
+TEST_F(MainWindowClosingTest, TheSessionEndSavesFirstAndThenClosesWithoutAsking) {
+  Configure(SettingId::CloseAction, "0");
+  Configure(SettingId::KeepContent, "真");
+  MainWindow& window = Open();
+  SetText("1+1");
+  window.SaveForSessionEnd();
+  EXPECT_TRUE(ShutDown());
+  std::string kept;
+  ASSERT_FALSE(ReadFile(RunFilesPathsIn(m_dir).backupFile, kept));
+  EXPECT_EQ(kept, "1+1");
+  EXPECT_TRUE(window.isVisible());
+
+  std::string asked;
+  const ModalWatch<QDialog> question([&asked](QDialog& dialog) {
+    asked = dialog.windowTitle().toStdString();
+    dialog.reject();
+  });
+  // The quit as the window sees it, then the closing of every window that the quit starts (the
+  // quit itself would end every later event loop of this test process).
+  QEvent quit(QEvent::Quit);
+  static_cast<QObject&>(window).eventFilter(qApp, &quit);
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(asked, "");
+  EXPECT_TRUE(ShutDown());  // still 2: one run, one count
 }
 
 // The stored bounds are the outer frame's, applied and read alike: however often the program

@@ -75,6 +75,24 @@ class MainWindowTest : public ::testing::Test {
     m_window->editor().buffer().SetCaret(m_window->editor().buffer().Length());
   }
 
+  // Answers every modal dialog of this kind shown while it lives: for dialogs that must not
+  // come, whose coming would otherwise block the test.
+  template <typename Dialog>
+  class ModalWatch {
+   public:
+    explicit ModalWatch(std::function<void(Dialog&)> answer) {
+      QObject::connect(&m_timer, &QTimer::timeout, [answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+          answer(*dialog);
+        }
+      });
+      m_timer.start(10);
+    }
+
+   private:
+    QTimer m_timer;
+  };
+
   // Runs answer on the next modal dialog, once it is shown.
   template <typename Dialog>
   static void WhenShown(std::function<void(Dialog&)> answer) {

@@ -118,6 +118,31 @@ TEST_F(ShutdownSequenceTest, RunsOnceAndOnlyAfterStartUp) {
   }
 }
 
+// A logout saves everything at once and leaves the program running; cancelled, the program
+// goes on, and its real end writes everything again with the same run counter.
+TEST_F(ShutdownSequenceTest, SessionEndSavesWithoutEndingAndTheRealEndStillWrites) {
+  Log log;
+  RecordingStore store(log, "[运行设置]\n运行次数=5\n");
+  RecordingWindow window(log);
+  CalcSettings settings;
+  settings.runCount = 5;
+  settings.keepContent = true;
+  ShutdownSequence shutdown(store, m_paths, window, settings);
+  EXPECT_FALSE(shutdown.SaveForSessionEnd());  // before start-up completed: nothing
+  shutdown.Arm();
+  ASSERT_TRUE(shutdown.SaveForSessionEnd());
+  EXPECT_EQ(store.Read("运行设置", "运行次数"), "6");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "SaveContentBackup"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "RemoveTrayIcon"), 0);
+
+  settings.closeAction = 2;  // changed after the cancelled logout
+  ASSERT_TRUE(shutdown.Run());
+  EXPECT_EQ(store.Read("运行设置", "运行次数"), "6");
+  EXPECT_EQ(store.Read("运行设置", "退出设置"), "2");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "SaveContentBackup"), 2);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "RemoveTrayIcon"), 1);
+}
+
 TEST_F(ShutdownSequenceTest, WithoutRememberWindowTheOldBoundsStayButTheStateIsWritten) {
   Log log;
   RecordingStore store(log,
