@@ -14,9 +14,13 @@ constexpr std::int32_t kOtherPartsWidth = 550;
 
 MainWindowLayout LayoutMainWindow(ClientArea client, FullScreenMode mode) {
   MainWindowLayout layout;
-  layout.statusBar.caretPosition = kCaretPartWidth;
-  layout.statusBar.clock = kClockPartWidth;
-  layout.statusBar.messages = client.width - kOtherPartsWidth;
+  const std::int32_t width = std::max(client.width, 0);
+  layout.statusBar.messages =
+      std::max(width - kOtherPartsWidth, std::min(width, kUsefulMessageWidth));
+  // What the message part leaves: the caret position first, the clock last.
+  const std::int32_t rest = width - layout.statusBar.messages;
+  layout.statusBar.caretPosition = std::min(kCaretPartWidth, rest);
+  layout.statusBar.clock = std::min(kClockPartWidth, rest - layout.statusBar.caretPosition);
 
   const std::int32_t statusBar = mode == FullScreenMode::On ? 0 : client.statusBarHeight;
   layout.editor.width = std::max(client.width, 0);

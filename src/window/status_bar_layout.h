@@ -19,7 +19,7 @@ struct ClientArea {
 
 // Widths of the status bar parts: messages, caret position, clock.
 struct StatusBarWidths {
-  std::int32_t messages{0};  // may be zero or negative in a narrow window
+  std::int32_t messages{0};
   std::int32_t caretPosition{0};
   std::int32_t clock{0};
 
@@ -41,10 +41,14 @@ struct MainWindowLayout {
   EditorArea editor{};
 };
 
-// Parts 1 and 2 keep 200 and 345 pixels and part 0 gets the client width less 550 (not 545),
-// zero or negative in a narrow window (the widget may clamp it). The editor fills the client area
-// above the status bar, or all of it in full-screen mode, where the status bar is hidden; its size
-// never goes below 0.
+// Room enough for the messages that matter most, the errors ("  [表达式错误]_有不可识别的字符！").
+inline constexpr std::int32_t kUsefulMessageWidth = 300;
+
+// Parts 1 and 2 get 200 and 345 pixels and part 0 the client width less 550 (not 545). A window
+// too narrow for that keeps kUsefulMessageWidth for the messages (all of the width, when it is
+// narrower still): the clock gives way first, then the caret position, down to nothing. The
+// editor fills the client area above the status bar, or all of it in full-screen mode, where
+// the status bar is hidden; its size never goes below 0.
 MainWindowLayout LayoutMainWindow(ClientArea client, FullScreenMode mode);
 
 }  // namespace tabulex

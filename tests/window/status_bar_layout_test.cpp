@@ -25,15 +25,22 @@ TEST(LayoutMainWindow, PartsAndEditorFollowTheClientArea) {
     EditorArea editor;
   } rows[] = {
       {"wide window", {1000, 600, 22}, F::Off, {450, 200, 345}, {0, 0, 1000, 578}},
-      {"client width 550", {550, 300, 22}, F::Off, {0, 200, 345}, {0, 0, 550, 278}},
-      {"client width below 550", {400, 300, 22}, F::Off, {-150, 200, 345}, {0, 0, 400, 278}},
+      {"just wide enough for all three", {850, 300, 22}, F::Off, {300, 200, 345}, {0, 0, 850, 278}},
+      // Narrower, the messages keep their room: the clock gives way first, then the caret.
+      {"the clock narrower", {844, 300, 22}, F::Off, {300, 200, 344}, {0, 0, 844, 278}},
+      {"default window at twice the scale",
+       {480, 300, 22},
+       F::Off,
+       {300, 180, 0},
+       {0, 0, 480, 278}},
+      {"no room beside the messages", {300, 300, 22}, F::Off, {300, 0, 0}, {0, 0, 300, 278}},
       {"full screen: the whole client area",
        {1000, 600, 22},
        F::On,
        {450, 200, 345},
        {0, 0, 1000, 600}},
-      {"lower than the status bar", {300, 10, 22}, F::Off, {-250, 200, 345}, {0, 0, 300, 0}},
-      {"collapsed", {0, 0, 22}, F::Off, {-550, 200, 345}, {0, 0, 0, 0}},
+      {"lower than the status bar", {200, 10, 22}, F::Off, {200, 0, 0}, {0, 0, 200, 0}},
+      {"collapsed", {0, 0, 22}, F::Off, {0, 0, 0}, {0, 0, 0, 0}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

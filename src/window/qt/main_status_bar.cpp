@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/gbk_text.h"
 #include "window/clock_text.h"
@@ -44,8 +45,12 @@ void MainStatusBar::SetPartWidths(const StatusBarWidths& widths) {
   // Only a ceiling for part 0: a fixed width would raise the window's minimum width to the
   // width it was computed from, and the window would grow with every layout.
   m_labels[0]->setMaximumWidth(std::max(0, widths.messages));
-  m_labels[1]->setFixedWidth(widths.caretPosition);
-  m_labels[2]->setFixedWidth(widths.clock);
+  // A part with no room goes, separator and all.
+  for (const auto& [label, width] :
+       {std::pair{m_labels[1], widths.caretPosition}, std::pair{m_labels[2], widths.clock}}) {
+    label->setFixedWidth(std::max(0, width));
+    label->setVisible(width > 0);
+  }
 }
 
 QSize MainStatusBar::minimumSizeHint() const {

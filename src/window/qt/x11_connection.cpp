@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -86,10 +87,14 @@ std::optional<QMargins> FrameExtents(const QWindow& window) {
   const Reply reply = Property(connection, static_cast<xcb_window_t>(window.winId()),
                                Atom(connection, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 4);
   if (!reply || xcb_get_property_value_length(reply.get()) != 16) return std::nullopt;
-  // left, right, top, bottom
+  // left, right, top, bottom, in the screen's own pixels; the program counts in Qt's
+  // device-independent ones (QT_SCALE_FACTOR, high-resolution screens).
   const auto* value = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-  return QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]),
-                  static_cast<int>(value[1]), static_cast<int>(value[3]));
+  const double ratio = window.devicePixelRatio();
+  const auto scaled = [ratio](std::uint32_t pixels) {
+    return static_cast<int>(std::lround(pixels / ratio));
+  };
+  return QMargins(scaled(value[0]), scaled(value[2]), scaled(value[1]), scaled(value[3]));
 }
 
 std::optional<QMargins> RequestFrameExtents(const QWindow& window) {

@@ -15,9 +15,9 @@ namespace tabulex {
 // Qt's connection to the X server; nullptr when the program does not run on X11.
 xcb_connection_t* X11Connection();
 
-// The frame the window manager draws around the window (_NET_FRAME_EXTENTS), as it stands;
-// nothing off X11 or while the window manager has not said. Read afresh each time: Qt keeps
-// the frame it finds the first time it looks, which may be before there is one.
+// The frame the window manager draws around the window (_NET_FRAME_EXTENTS), as it stands, in
+// device-independent pixels; nothing off X11 or while the window manager has not said. Read afresh
+// each time: Qt keeps the frame it finds the first time it looks, which may be before there is one.
 std::optional<QMargins> FrameExtents(const QWindow& window);
 
 // The same for a window not yet shown: the window manager is asked for the frame it will draw
