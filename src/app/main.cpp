@@ -3,11 +3,13 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 
+#include "app/display_check.h"
 #include "app/main_window.h"
 #include "app/termination_signals.h"
 #include "settings/run_files_directory.h"
@@ -41,6 +43,10 @@ int main(int argc, char** argv) {
   if (std::getenv("DISPLAY") != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
   }
+  if (const std::optional<std::string> missing = tabulex::MissingDisplayMessage()) {
+    std::fprintf(stderr, "%s\n", missing->c_str());
+    return 1;
+  }
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Tabulex"));
   // The program ends through its shutdown only: not when a last dialog closes while the main
@@ -54,10 +60,11 @@ int main(int argc, char** argv) {
   }
 
   tabulex::MainWindow window(tabulex::RunFilesPathsIn(tabulex::RunFilesDirectory(runDir)));
-  if (!window.Start()) return 0;
+  // Taken over before the start-up, so that a signal during it ends the program cleanly too.
   tabulex::TerminationSignals termination(&window);
   QObject::connect(&termination, &tabulex::TerminationSignals::terminationRequested, &window,
                    &tabulex::MainWindow::EndSession);
+  if (!window.Start()) return 0;
   window.ShowAsStarted();
   return application.exec();
 }

@@ -37,6 +37,7 @@
 #include "window/close_request.h"
 #include "window/qt/app_icon.h"
 #include "window/qt/appearance_window.h"
+#include "window/qt/current_platform.h"
 #include "window/qt/edge_hider.h"
 #include "window/qt/editor_font_dialog.h"
 #include "window/qt/editor_look.h"
@@ -54,7 +55,8 @@
 namespace tabulex {
 
 MainWindow::MainWindow(const RunFilesPaths& paths)
-    : m_paths{paths},
+    : m_platform{CurrentPlatformAbilities()},
+      m_paths{paths},
       m_config{paths.configFile},
       m_shutdown{m_config, paths, *this, m_settings},
       m_backupScheduler{m_ticks, m_settings} {
@@ -231,7 +233,8 @@ void MainWindow::ConnectMenus() {
   });
 
   Connect(m.undoSettings, [this] { UndoSettingsWindow(m_settings, m_config, *this, this).exec(); });
-  Connect(m.quickSettings, [this] { SettingsWindow(m_settings, m_config, *this, this).exec(); });
+  Connect(m.quickSettings,
+          [this] { SettingsWindow(m_settings, m_config, *this, this, m_platform).exec(); });
   Connect(m.resetSettings, [this] { ResetSettings(m_settings, m_paths, *this); });
   Connect(m.appearance, [this] { OpenAppearanceWindow(); });
   Connect(m.font, [this] { ChooseFont(); });
@@ -240,7 +243,7 @@ void MainWindow::ConnectMenus() {
 }
 
 void MainWindow::OpenAppearanceWindow() {
-  AppearanceWindow window(m_settings, m_config, *m_skins, m_fontColor, this);
+  AppearanceWindow window(m_settings, m_config, *m_skins, m_fontColor, this, m_platform);
   connect(&window, &AppearanceWindow::ColoursChosen, this,
           [this](std::int32_t fontColor, std::int32_t backgroundColor) {
             SetEditorBackgroundColor(backgroundColor);
@@ -388,7 +391,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  m_edgeHider->OnMoved();
+  if (m_platform.placeWindows) m_edgeHider->OnMoved();
   Track();
 }
 
@@ -405,7 +408,8 @@ void MainWindow::Tuck() {
 }
 
 void MainWindow::SetEdgeTimerInterval(std::int32_t milliseconds) {
-  m_edgeHider->SetTimerInterval(milliseconds);
+  // Where the window cannot move itself, it cannot hide at an edge either.
+  m_edgeHider->SetTimerInterval(m_platform.placeWindows ? milliseconds : 0);
 }
 
 void MainWindow::PullBackOnScreen() {
@@ -518,7 +522,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::SetAlwaysOnTop(bool alwaysOnTop) {
-  SetStaysOnTop(*this, alwaysOnTop);
+  if (m_platform.stayOnTop) SetStaysOnTop(*this, alwaysOnTop);
 }
 
 bool MainWindow::RunSingleInstanceStep() {

@@ -27,6 +27,7 @@
 #include "settings/settings_effects.h"
 #include "settings/shutdown_sequence.h"
 #include "window/bounds_tracking.h"
+#include "window/platform_abilities.h"
 #include "window/show_hide_action.h"
 
 class QTimer;
@@ -155,6 +156,7 @@ class MainWindow final : public QMainWindow,
   int WindowTop() const override;
   void MoveWindowTo(int left, int top) override;
 
+  const PlatformAbilities m_platform;
   RunFilesPaths m_paths;
   ConfigFile m_config;
   CalcSettings m_settings;

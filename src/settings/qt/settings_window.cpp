@@ -54,7 +54,8 @@ void Check(QButtonGroup* group, int id) {
 }  // namespace
 
 SettingsWindow::SettingsWindow(CalcSettings& settings, SettingsStore& store,
-                               SettingsEffects& effects, QWidget* parent)
+                               SettingsEffects& effects, QWidget* parent,
+                               PlatformAbilities platform)
     : QDialog(parent), m_settings{settings}, m_store{store}, m_effects{effects} {
   setWindowTitle(Text("快捷设置"));
   setModal(true);
@@ -88,6 +89,18 @@ SettingsWindow::SettingsWindow(CalcSettings& settings, SettingsStore& store,
   };
   enableWith(m_fullScreenKeyEnabled, m_fullScreenModifier, m_fullScreenKey);
   enableWith(m_hotkeyEnabled, m_hotkeyModifier, m_hotkeyKey);
+
+  const auto cannot = [](std::string_view why, std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) {
+      control->setEnabled(false);
+      control->setToolTip(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+    }
+  };
+  if (!platform.stayOnTop) cannot(kCannotStayOnTop, {m_alwaysOnTop});
+  if (!platform.placeWindows) cannot(kCannotPlaceWindows, {m_edgeHiding});
+  if (!platform.globalHotkey) {
+    cannot(kCannotGrabHotkey, {m_hotkeyEnabled, m_hotkeyModifier, m_hotkeyKey});
+  }
 
   connect(m_rememberWindow, &QCheckBox::clicked, this, &SettingsWindow::RememberWindowClicked);
   connect(m_ok, &QPushButton::clicked, this, &SettingsWindow::Confirm);

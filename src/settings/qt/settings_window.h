@@ -11,6 +11,7 @@
 #include "settings/settings_effects.h"
 #include "settings/settings_store.h"
 #include "settings/settings_window_values.h"
+#include "window/platform_abilities.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -25,8 +26,9 @@ class SettingsWindow final : public QDialog {
   Q_OBJECT
 
  public:
+  // The controls of what the platform cannot do are disabled, with a tooltip saying why.
   SettingsWindow(CalcSettings& settings, SettingsStore& store, SettingsEffects& effects,
-                 QWidget* parent);
+                 QWidget* parent, PlatformAbilities platform = {});
 
  private:
   QWidget* GeneralPage();

@@ -22,7 +22,8 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
 }  // namespace
 
 AppearanceWindow::AppearanceWindow(CalcSettings& settings, SettingsStore& store, SkinPort& skins,
-                                   std::int32_t fontColor, QWidget* parent)
+                                   std::int32_t fontColor, QWidget* parent,
+                                   PlatformAbilities platform)
     : QDialog(parent), m_settings{settings}, m_store{store}, m_session{settings, skins} {
   setWindowTitle(QString::fromUtf8("外观设置"));
   setModal(true);
@@ -37,6 +38,11 @@ AppearanceWindow::AppearanceWindow(CalcSettings& settings, SettingsStore& store,
   slider->setObjectName("transparency");
   slider->setRange(kSkinSliderMinimum, kSkinSliderMaximum);
   slider->setValue(m_session.SliderPosition());
+  if (!platform.windowOpacity) {
+    slider->setEnabled(false);
+    slider->setToolTip(QString::fromUtf8(kCannotSetOpacity.data(),
+                                         static_cast<qsizetype>(kCannotSetOpacity.size())));
+  }
   // The caption says what a click does; it is chosen once, on opening.
   auto* effects = Button(m_session.Effects() ? "关闭特效" : "打开特效", "effects", this);
   auto* previous = Button("上一个皮肤", "previousSkin", this);

@@ -10,6 +10,7 @@
 #include "settings/calc_settings.h"
 #include "settings/settings_store.h"
 #include "window/appearance_session.h"
+#include "window/platform_abilities.h"
 #include "window/skin_port.h"
 
 namespace tabulex {
@@ -21,8 +22,9 @@ class AppearanceWindow final : public QDialog {
 
  public:
   // fontColor is the editor's current text colour; colours are 0x00BBGGRR.
+  // Without window opacity on the platform the transparency slider is disabled.
   AppearanceWindow(CalcSettings& settings, SettingsStore& store, SkinPort& skins,
-                   std::int32_t fontColor, QWidget* parent);
+                   std::int32_t fontColor, QWidget* parent, PlatformAbilities platform = {});
 
   // Cancel, Esc and the close box alike: the stored look comes back.
   void reject() override;

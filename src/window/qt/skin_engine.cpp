@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "window/qt/current_platform.h"
 #include "window/skin_colours.h"
 #include "window/skin_transparency.h"
 
@@ -124,6 +125,7 @@ void SkinEngine::ApplySkin(std::int32_t skinNumber) {
 }
 
 void SkinEngine::ApplyTransparency(std::int32_t skinSlider) {
+  if (!CurrentPlatformAbilities().windowOpacity) return;  // the windows stay opaque
   m_opacity = WindowOpacity(SkinAlpha(skinSlider));
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (TakesOpacity(*window)) window->setWindowOpacity(m_opacity);

@@ -79,6 +79,26 @@ TEST_F(SettingsDialogsTest, SettingsWindowShowsTheSettings) {
             QString::fromUtf8("始终在屏幕前方，不会被其他窗口挡住"));
 }
 
+// On Wayland the window cannot stay on top, hide at an edge or take a global hotkey: those
+// controls are off, each with a tooltip saying why, and OK keeps their settings as they are.
+TEST_F(SettingsDialogsTest, WhatThePlatformCannotDoIsDisabledWithTheReason) {
+  m_settings.alwaysOnTop = true;
+  m_settings.hotkeyEnabled = true;
+  SettingsWindow window(m_settings, m_store, m_effects, nullptr, PlatformAbilitiesOf("wayland"));
+  for (const char* name :
+       {"alwaysOnTop", "edgeHiding", "hotkeyEnabled", "hotkeyModifier", "hotkeyKey"}) {
+    SCOPED_TRACE(name);
+    const QWidget* control = Child<QWidget>(window, name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_FALSE(control->isEnabled());
+    EXPECT_TRUE(control->toolTip().startsWith(QString::fromUtf8("Wayland 桌面不允许")));
+  }
+  EXPECT_TRUE(Child<QWidget>(window, "fullScreenKeyEnabled")->isEnabled());
+  Child<QPushButton>(window, "ok")->click();
+  EXPECT_TRUE(m_settings.alwaysOnTop);
+  EXPECT_TRUE(m_settings.hotkeyEnabled);
+}
+
 TEST_F(SettingsDialogsTest, EachEnableBoxEnablesItsTwoLists) {
   m_settings.hotkeyEnabled = true;
   SettingsWindow window(m_settings, m_store, m_effects, nullptr);
