@@ -3,11 +3,11 @@
 #include <iterator>
 
 #include "cli/cli_options.h"
-#include "cli/text_document.h"
 #include "engine/batch_calculation.h"
 #include "engine/calculate_current_line.h"
 #include "engine/gbk_text.h"
 #include "engine/text_buffer.h"
+#include "engine/text_file_format.h"
 #include "settings/config_file.h"
 #include "settings/file_io.h"
 #include "settings/settings_fields.h"
@@ -135,7 +135,10 @@ int CalculateText(const CliOptions& options, const CalcSettings& settings, std::
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  DecodedText text = DecodeText(bytes, options.encoding);
+  std::optional<FileEncoding> encoding;
+  if (options.encoding == TextEncoding::Gbk) encoding = FileEncoding::Gbk;
+  if (options.encoding == TextEncoding::Utf8) encoding = FileEncoding::Utf8;
+  DecodedText text = DecodeText(bytes, encoding);
   bytes = std::string();
   TextBuffer buffer(std::move(text.gbk));
   CalculationState state;

@@ -132,6 +132,11 @@ CharacterTables& Tables() {
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
+  std::size_t unshown = 0;
+  return Utf8ToGbk(utf8, unshown);
+}
+
+std::string Utf8ToGbk(std::string_view utf8, std::size_t& unshown) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
@@ -148,10 +153,24 @@ std::string Utf8ToGbk(std::string_view utf8) {
       out.append(pair, 2);
     } else {
       out += '?';
+      ++unshown;
     }
     i += length == 0 ? 1 : length;
   }
   return out;
+}
+
+std::size_t NonGbkCharacters(std::string_view gbk) {
+  std::size_t count = 0;
+  std::string scratch;
+  for (std::size_t i = 0; i < gbk.size();) {
+    const auto byte = static_cast<unsigned char>(gbk[i]);
+    const std::size_t length = byte < 0x80 ? 1 : GbkCharLength(gbk, i);
+    scratch.clear();
+    if (byte >= 0x80 && (length != 2 || !Tables().FromGbk(gbk.substr(i, 2), scratch))) ++count;
+    i += length;
+  }
+  return count;
 }
 
 std::size_t GbkLengthOf(std::uint32_t codePoint) {

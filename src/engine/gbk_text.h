@@ -34,6 +34,11 @@ inline std::size_t GbkCharLength(std::string_view text, std::size_t offset) {
 // document; anything else (emoji, characters outside GBK, the euro sign, invalid UTF-8)
 // becomes "?", so a round trip never loses or mangles a character.
 std::string Utf8ToGbk(std::string_view utf8);
+// The same, counting the characters that became "?" (a "?" of the text itself is not counted).
+std::string Utf8ToGbk(std::string_view utf8, std::size_t& unshown);
+
+// The byte sequences of a GBK text that are no GBK character: the editor shows each as "?".
+std::size_t NonGbkCharacters(std::string_view gbk);
 
 // Bytes a Unicode character takes in GBK text: 1 for ASCII and for a character GBK cannot
 // hold (it becomes "?"), 2 for every other character.

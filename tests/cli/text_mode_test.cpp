@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "cli/calc_command.h"
-#include "cli/text_document.h"
 
 namespace tabulex {
 namespace {
@@ -155,17 +154,6 @@ TEST(TextMode, SettingsFromAConfigurationFileThenFromSet) {
   const TextRun missing = Calc("1+1\n", {"--config", (dir / "none.ini").string()});
   EXPECT_EQ(missing.exit, 2);
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
-}
-
-TEST(TextDocument, DetectsUtf8AndTheLineEnds) {
-  EXPECT_TRUE(IsValidUtf8("价格 1+1"));
-  EXPECT_FALSE(IsValidUtf8("\xBC\xDB"));
-  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a surrogate
-  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // an overlong form
-  const DecodedText mixed = DecodeText("a\nb\r\nc", TextEncoding::Detect);
-  EXPECT_EQ(mixed.gbk, "a\r\nb\r\nc");
-  EXPECT_FALSE(mixed.format.crLf);
-  EXPECT_EQ(EncodeText(mixed.gbk, mixed.format), "a\nb\nc");
 }
 
 }  // namespace
