@@ -1,11 +1,14 @@
 // tabulex: the desktop calculator.
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -34,6 +37,21 @@ std::optional<std::string> TakeRunDirOption(int& argc, char** argv) {
   return runDir;
 }
 
+// tabulex [FILE]: the first argument Qt has not taken, as an absolute path (a running
+// instance that is handed it has another working directory).
+std::filesystem::path FileArgument(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QString argument = arguments[i];
+    if (argument == QStringLiteral("--") && i + 1 < arguments.size()) {
+      argument = arguments[i + 1];
+    } else if (argument.startsWith(QLatin1Char('-'))) {
+      continue;
+    }
+    return QFileInfo(argument).absoluteFilePath().toStdString();
+  }
+  return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,11 +78,13 @@ int main(int argc, char** argv) {
   }
 
   tabulex::MainWindow window(tabulex::RunFilesPathsIn(tabulex::RunFilesDirectory(runDir)));
+  window.SetFileToOpen(FileArgument(application.arguments()));
   // Taken over before the start-up, so that a signal during it ends the program cleanly too.
   tabulex::TerminationSignals termination(&window);
   QObject::connect(&termination, &tabulex::TerminationSignals::terminationRequested, &window,
                    &tabulex::MainWindow::EndSession);
   if (!window.Start()) return 0;
   window.ShowAsStarted();
+  QTimer::singleShot(0, &window, &tabulex::MainWindow::FinishStart);
   return application.exec();
 }

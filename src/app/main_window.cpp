@@ -58,6 +58,7 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
     : m_platform{CurrentPlatformAbilities()},
       m_paths{paths},
       m_config{paths.configFile},
+      m_recoveryFile{paths.directory, ThisProcess()},
       m_shutdown{m_config, paths, *this, m_settings},
       m_backupScheduler{m_ticks, m_settings} {
   setWindowTitle(QStringLiteral("Tabulex V6.2.3"));
@@ -73,6 +74,8 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
   m_commands = std::make_unique<EditCommands>(*m_session);
   m_fileDialogs = std::make_unique<QtFileDialogs>(this, m_editor);
   m_files = std::make_unique<FileCommands>(m_editor->buffer(), m_document, *m_fileDialogs);
+  m_recovery = std::make_unique<DocumentRecovery>(m_editor->buffer(), m_document, *m_fileDialogs,
+                                                  m_recoveryFile, m_settings);
   m_editor->Attach(*m_session);
 
   // The whole window takes drops: a dropped text or file replaces the whole text.
@@ -97,6 +100,10 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
   m_singleInstance = new SingleInstance(paths, this);
   connect(m_singleInstance, &SingleInstance::restoreRequested, this,
           [this] { RestoreWindow(*this); });
+  // Queued: opening may ask questions, which must not wait inside the socket's handler.
+  connect(
+      m_singleInstance, &SingleInstance::openRequested, this,
+      [this](const QString& path) { OpenFile(path.toStdString()); }, Qt::QueuedConnection);
   m_tray = new TrayIcon(this);
   connect(m_tray, &TrayIcon::trayEvent, this,
           [this](std::int32_t kind) { TrayEvent(kind, *this, m_settings.alwaysOnTop); });
@@ -113,7 +120,12 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
   // The text is also kept while the program runs, a few seconds after the last change.
   m_backupTimer = new QTimer(this);
   connect(m_backupTimer, &QTimer::timeout, this, [this] {
-    if (m_backupScheduler.BackupDue()) SaveContentBackup();
+    if (m_backupScheduler.BackupDue()) {
+      SaveContentBackup();
+    } else if (m_backupScheduler.RecoveryDue(m_document.Modified())) {
+      m_recovery->Keep();
+    }
+    m_recovery->DropIfNothingUnsaved();
   });
 }
 
@@ -125,6 +137,13 @@ MainWindow::~MainWindow() {
 // (once, however often the window is asked to close).
 void MainWindow::ShutDown() {
   if (m_keypad != nullptr) m_keypad->close();
+  if (!m_started) return;
+  // Unsaved changes outlive an end the user did not choose (the session, a signal).
+  if (m_sessionEnding) {
+    m_recovery->Keep();
+  } else {
+    m_recovery->Drop();
+  }
   m_shutdown.Run();
 }
 
@@ -136,6 +155,19 @@ bool MainWindow::Start() {
   m_started = true;
   m_backupTimer->start(1000);
   return true;
+}
+
+void MainWindow::FinishStart() {
+  if (m_recovery->OfferLeftOvers()) ShowDocumentTitle();
+  if (!m_fileToOpen.empty()) OpenFile(std::exchange(m_fileToOpen, {}));
+}
+
+// An open with a given file: as "&O.打开" does, asking to save first.
+void MainWindow::OpenFile(const std::filesystem::path& path) {
+  m_files->OpenFile(path);
+  ShowDocumentTitle();
+  m_recovery->DropIfNothingUnsaved();
+  m_editor->setFocus();
 }
 
 void MainWindow::ShowAsStarted() {
@@ -161,6 +193,7 @@ void MainWindow::Connect(QAction* action, Command command) {
   connect(action, &QAction::triggered, this, [this, command] {
     command();
     ShowDocumentTitle();
+    m_recovery->DropIfNothingUnsaved();
     m_editor->setFocus();
   });
 }
@@ -317,6 +350,7 @@ void MainWindow::ShowDocumentTitle() {
 void MainWindow::ClearAll() {
   m_commands->ClearAll();
   m_document.ClearedAll();
+  m_recovery->DropIfNothingUnsaved();
 }
 
 // The batch runs on a copy of the text, which costs nothing per line, and the result comes
@@ -526,7 +560,7 @@ void MainWindow::SetAlwaysOnTop(bool alwaysOnTop) {
 }
 
 bool MainWindow::RunSingleInstanceStep() {
-  return m_singleInstance->RunStep(m_config, static_cast<std::uint64_t>(winId())) ==
+  return m_singleInstance->RunStep(m_config, static_cast<std::uint64_t>(winId()), m_fileToOpen) ==
          SingleInstanceResult::Continue;
 }
 void MainWindow::AddTrayIcon() {

@@ -11,6 +11,7 @@
 #include "app/main_menus.h"
 #include "app/qt_clipboard.h"
 #include "editor/content_backup.h"
+#include "editor/document_recovery.h"
 #include "editor/document_state.h"
 #include "editor/edit_commands.h"
 #include "editor/editor_session.h"
@@ -56,8 +57,14 @@ class MainWindow final : public QMainWindow,
   explicit MainWindow(const RunFilesPaths& paths);
   ~MainWindow() override;
 
+  // The file the program was started with: opened once the window is shown, or handed to a
+  // running instance by the single-instance step.
+  void SetFileToOpen(std::filesystem::path path) { m_fileToOpen = std::move(path); }
   // Runs the start-up sequence; false in a second instance, which must end at once.
   bool Start();
+  // After the window is first shown: what the start leaves to ask or open (the file it was
+  // started with).
+  void FinishStart();
   // Shows the window as the start-up sequence left it (maximised or at its bounds).
   void ShowAsStarted();
   // Closes the window as at the end of the session: no question, everything written.
@@ -92,6 +99,7 @@ class MainWindow final : public QMainWindow,
   // The title that follows the document's file, once a file command has set one.
   void ShowDocumentTitle();
   void OpenFindWindow();
+  void OpenFile(const std::filesystem::path& path);
   void OpenAccumulatorWindow();
   void OpenToolWindow();
   void OpenKeypad();
@@ -177,6 +185,8 @@ class MainWindow final : public QMainWindow,
   std::unique_ptr<EditCommands> m_commands;
   std::unique_ptr<FileDialogs> m_fileDialogs;
   std::unique_ptr<FileCommands> m_files;
+  RecoveryFile m_recoveryFile;
+  std::unique_ptr<DocumentRecovery> m_recovery;
   FindState m_findState;
   QPointer<FindWindow> m_findWindow;
   QPointer<KeypadWindow> m_keypad;
@@ -197,6 +207,7 @@ class MainWindow final : public QMainWindow,
   // Esc asks to close the window; set by the settings window.
   bool m_closeOnEsc{false};
   bool m_started{false};
+  std::filesystem::path m_fileToOpen;
 };
 
 }  // namespace tabulex

@@ -52,12 +52,6 @@ std::string_view DroppedFileText(std::string_view bytes) {
   return bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
 }
 
-std::optional<std::string> ReadOpenedFile(const std::filesystem::path& path) {
-  std::optional<std::string> bytes = ReadWhole(path);
-  if (bytes) bytes->resize(OpenedFileText(*bytes).size());
-  return bytes;
-}
-
 std::optional<std::string> ReadDroppedFile(const std::filesystem::path& path) {
   std::optional<std::string> bytes = ReadWhole(path);
   if (bytes) bytes->resize(DroppedFileText(*bytes).size());
@@ -97,7 +91,15 @@ void ContentBackupScheduler::TextChanged() {
 }
 
 bool ContentBackupScheduler::BackupDue() {
-  if (!m_pending || !m_settings.keepContent) return false;
+  return m_settings.keepContent && QuietSinceChange();
+}
+
+bool ContentBackupScheduler::RecoveryDue(bool unsavedChanges) {
+  return !m_settings.keepContent && unsavedChanges && QuietSinceChange();
+}
+
+bool ContentBackupScheduler::QuietSinceChange() {
+  if (!m_pending) return false;
   const std::uint64_t now = m_ticks.NowMilliseconds();
   if (now - m_lastChange < kQuietMilliseconds) return false;
   m_pending = false;

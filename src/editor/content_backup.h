@@ -33,8 +33,7 @@ std::string_view OpenedFileText(std::string_view bytes);
 // A dropped file's text, and the backup's: up to the first 0x00 byte.
 std::string_view DroppedFileText(std::string_view bytes);
 
-// The file read whole and cut by the rule above; nothing when it cannot be read.
-std::optional<std::string> ReadOpenedFile(const std::filesystem::path& path);
+// The file read whole and cut by the drop's rule; nothing when it cannot be read.
 std::optional<std::string> ReadDroppedFile(const std::filesystem::path& path);
 
 // Writes the editor text, as it is, to the backup file. The caller decides whether a backup
@@ -62,10 +61,10 @@ RestoredText RestoreContentBackup(EditorBuffer& editor, bool keepContent,
                                   const SettingsStore& store);
 
 // When the running program writes the backup: once, kQuietMilliseconds after the last change
-// of the text, and only while keepContent is on. The window tells it of every change of the
-// text and asks BackupDue from a timer (the status bar clock's 1000 ms will do); when that
-// says yes, it calls SaveContentBackup. A change made while keepContent is off is backed up
-// once it is turned on. A failed write is not retried before the next change.
+// of the text, and only while keepContent is on; without it, the recovery file instead. The window
+// tells it of every change of the text and asks BackupDue from a timer (the status bar clock's 1000
+// ms will do); when that says yes, it calls SaveContentBackup. A change made while keepContent is
+// off is backed up once it is turned on. A failed write is not retried before the next change.
 class ContentBackupScheduler {
  public:
   static constexpr std::uint64_t kQuietMilliseconds = 3000;
@@ -77,11 +76,17 @@ class ContentBackupScheduler {
 
   // True once per quiet spell after a change, when the backup is to be written now.
   bool BackupDue();
+  // Without keepContent: true once per quiet spell after a change, while the document has
+  // unsaved changes, when the recovery file is to be written now.
+  bool RecoveryDue(bool unsavedChanges);
 
   // A change is waiting for its backup.
   bool Pending() const { return m_pending; }
 
  private:
+  // A change is waiting and the quiet time has passed: taken.
+  bool QuietSinceChange();
+
   TickSource& m_ticks;
   const CalcSettings& m_settings;
   bool m_pending{false};

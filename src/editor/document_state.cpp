@@ -13,12 +13,21 @@ void DocumentState::TextChanged() {
   m_modified = true;
 }
 
-void DocumentState::Opened(std::filesystem::path path) {
-  Replaced(std::move(path));
+void DocumentState::Opened(std::filesystem::path path, TextFileFormat format, bool savingLoses) {
+  Replaced(std::move(path), format, savingLoses);
 }
 
 void DocumentState::NewDocument() {
-  Replaced({});
+  Replaced({}, TextFileFormat{}, false);
+}
+
+void DocumentState::Recovered(std::filesystem::path path, TextFileFormat format) {
+  m_fileName = std::move(path);
+  m_format = format;
+  m_savingLoses = false;
+  m_modified = true;
+  m_titled = true;
+  m_titleChanged = true;
 }
 
 void DocumentState::ClearedAll() {
@@ -29,12 +38,15 @@ void DocumentState::RestoredAtStartup() {
   m_modified = false;
 }
 
-void DocumentState::Saved(std::filesystem::path path) {
-  Replaced(std::move(path));
+void DocumentState::Saved(std::filesystem::path path, TextFileFormat format) {
+  Replaced(std::move(path), format, false);
 }
 
-void DocumentState::Replaced(std::filesystem::path fileName) {
+void DocumentState::Replaced(std::filesystem::path fileName, TextFileFormat format,
+                             bool savingLoses) {
   m_fileName = std::move(fileName);
+  m_format = format;
+  m_savingLoses = savingLoses;
   m_modified = false;
   m_titled = true;
   m_titleChanged = true;

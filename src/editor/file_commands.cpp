@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "editor/content_backup.h"
+#include "editor/text_file.h"
 #include "settings/file_io.h"
 
 namespace tabulex {
@@ -16,6 +17,15 @@ std::filesystem::path WhereToWrite(const std::filesystem::path& path) {
   if (!std::filesystem::is_symlink(path, error)) return path;
   std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
   return error ? path : target;
+}
+
+// The same file, also under another name (a link, "./"): a save over it asks like one over
+// the document's own file.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
 }
 
 // The editor's line ends: a lone LF of a dropped text becomes CR LF. GBK never uses 0x0A as
@@ -45,24 +55,36 @@ bool FileCommands::AskToSave() {
   return false;
 }
 
-SaveOutcome FileCommands::SaveDocument(std::optional<std::filesystem::path> path) {
-  if (!path) path = m_document.FileName();
-  if (path->empty()) {
-    path = m_dialogs.ChooseFileToSave();
-    if (!path) return SaveOutcome::Cancelled;
+SaveOutcome FileCommands::SaveDocument(std::optional<ChosenFile> target) {
+  TextFileFormat format = m_document.Format();
+  if (!target && !m_document.FileName().empty())
+    target = ChosenFile{m_document.FileName(), format.encoding};
+  if (!target) {
+    target = m_dialogs.ChooseFileToSave(format.encoding);
+    if (!target) return SaveOutcome::Cancelled;
+  }
+  if (target->encoding != format.encoding) {
+    format.encoding = target->encoding;
+    format.byteOrderMark = false;
+  }
+  // Over the document's own file, what the text cannot give back would be lost.
+  if (m_document.SavingLoses() && SameFile(target->path, m_document.FileName()) &&
+      !m_dialogs.ConfirmSaveLosingContent()) {
+    return SaveOutcome::Cancelled;
   }
   if (const std::optional<std::string> failure =
-          WriteFileAtomically(WhereToWrite(*path), m_editor.Text())) {
+          WriteFileAtomically(WhereToWrite(target->path), EncodeText(m_editor.Text(), format))) {
     m_dialogs.ShowSaveFailed(*failure);
     return SaveOutcome::Failed;
   }
-  m_document.Saved(std::move(*path));
+  m_document.Saved(std::move(target->path), format);
   return SaveOutcome::Saved;
 }
 
 void FileCommands::SaveDocumentAs() {
-  if (std::optional<std::filesystem::path> path = m_dialogs.ChooseFileToSaveAs()) {
-    SaveDocument(std::move(path));
+  if (std::optional<ChosenFile> target =
+          m_dialogs.ChooseFileToSaveAs(m_document.Format().encoding)) {
+    SaveDocument(std::move(target));
   }
 }
 
@@ -73,14 +95,21 @@ void FileCommands::OpenDocument() {
   }
 }
 
+void FileCommands::OpenFile(const std::filesystem::path& path) {
+  if (AskToSave()) LoadFile(path);
+}
+
 bool FileCommands::LoadFile(const std::filesystem::path& path) {
-  const std::optional<std::string> text = ReadOpenedFile(path);
-  if (!text) {
-    m_dialogs.ShowOpenFailed();
+  TextFileContent content;
+  if (const std::optional<std::string> failure = ReadTextFile(path, TextCut::Opened, content)) {
+    m_dialogs.ShowOpenFailed(*failure);
     return false;
   }
-  m_editor.SetText(*text);
-  m_document.Opened(path);
+  m_editor.SetText(content.text.gbk);
+  m_document.Opened(path, content.text.format, content.SavingLoses());
+  if (content.SavingLoses()) {
+    m_dialogs.ShowContentNotShown(content.text.unshownCharacters, content.bytesNotOpened);
+  }
   return true;
 }
 
@@ -104,12 +133,12 @@ void FileCommands::DropText(std::string_view gbk) {
 }
 
 void FileCommands::DropFile(const std::filesystem::path& path) {
-  const std::optional<std::string> text = ReadDroppedFile(path);
-  if (!text) {
-    m_dialogs.ShowOpenFailed();
+  TextFileContent content;
+  if (const std::optional<std::string> failure = ReadTextFile(path, TextCut::Dropped, content)) {
+    m_dialogs.ShowOpenFailed(*failure);
     return;
   }
-  m_editor.SetText(*text);
+  m_editor.SetText(content.text.gbk);
   m_document.TextChanged();
 }
 

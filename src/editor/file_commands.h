@@ -6,7 +6,9 @@
 //   failure is reported, and the document stays modified;
 // - a failed open leaves the text, file and modified flag as they were;
 // - answering Yes to the question about unsaved changes goes on only when the save worked:
-//   a cancelled or failed save cancels the new, open or close that asked.
+//   a cancelled or failed save cancels the new, open or close that asked;
+// - a file keeps its encoding, byte-order mark and line ends (text_file.h), and what the editor
+//   cannot show is announced on opening; saving over such a file asks first.
 #pragma once
 
 #include <filesystem>
@@ -29,10 +31,13 @@ class FileCommands {
   // True: go on with what asked (nothing to save, "No", or a save that worked).
   bool AskToSave();
 
-  // Without a path: to the document's file, or to one the save dialog asks for.
-  SaveOutcome SaveDocument(std::optional<std::filesystem::path> path = std::nullopt);
+  // Without a target: to the document's file in its format, or to one the save dialog asks
+  // for. A target's encoding replaces the document's.
+  SaveOutcome SaveDocument(std::optional<ChosenFile> target = std::nullopt);
   void SaveDocumentAs();
   void OpenDocument();
+  // Open with a given file (the command line, another start): asks to save first.
+  void OpenFile(const std::filesystem::path& path);
   // The text of the file up to its first 0x00 or 0x1A byte; false when it cannot be read.
   bool LoadFile(const std::filesystem::path& path);
   void NewDocument();

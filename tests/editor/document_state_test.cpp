@@ -26,7 +26,7 @@ void Apply(DocumentState& document, const Step& step) {
       document.TextChanged();
       break;
     case Event::Opened:
-      document.Opened(step.path);
+      document.Opened(step.path, TextFileFormat{}, false);
       break;
     case Event::NewDocument:
       document.NewDocument();
@@ -38,7 +38,7 @@ void Apply(DocumentState& document, const Step& step) {
       document.RestoredAtStartup();
       break;
     case Event::Saved:
-      document.Saved(step.path);
+      document.Saved(step.path, TextFileFormat{});
       break;
   }
 }

@@ -5,13 +5,17 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/content_backup.h"
+#include "editor/scripted_file_dialogs.h"
+#include "editor/text_file.h"
 #include "engine/text_buffer.h"
 #include "settings/file_io.h"
 
@@ -20,39 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_view_literals;
-
-// Answers from a script, and a log of what was shown.
-class ScriptedDialogs final : public FileDialogs {
- public:
-  std::deque<SaveChangesAnswer> answers;
-  std::deque<std::optional<fs::path>> chosenFiles;  // for any of the three file dialogs
-  std::vector<std::string> shown;
-
-  SaveChangesAnswer AskToSaveChanges() override {
-    shown.push_back("question");
-    return Next(answers);
-  }
-  std::optional<fs::path> ChooseFileToSave() override { return Choose("save dialog"); }
-  std::optional<fs::path> ChooseFileToSaveAs() override { return Choose("save-as dialog"); }
-  std::optional<fs::path> ChooseFileToOpen() override { return Choose("open dialog"); }
-  void ShowOpenFailed() override { shown.push_back("open failed"); }
-  void ShowSaveFailed(std::string_view) override { shown.push_back("save failed"); }
-  void PrintEditorText() override { shown.push_back("print dialog"); }
-
- private:
-  template <typename T>
-  static T Next(std::deque<T>& queue) {
-    EXPECT_FALSE(queue.empty()) << "a dialog nobody expected";
-    if (queue.empty()) return T{};
-    T next = queue.front();
-    queue.pop_front();
-    return next;
-  }
-  std::optional<fs::path> Choose(const char* dialog) {
-    shown.push_back(dialog);
-    return Next(chosenFiles);
-  }
-};
 
 class FileCommandsTest : public ::testing::Test {
  protected:
@@ -257,7 +228,7 @@ TEST_F(FileCommandsTest, AFailedOpenLeavesTheDocumentAsItWas) {
   const fs::path path = File("doc.txt", "old");
   Edited("kept", path);
   EXPECT_FALSE(commands.LoadFile(m_dir / "missing.txt"));
-  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"open failed"});
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"open failed: No such file or directory"});
   EXPECT_EQ(editor.Text(), "kept");
   EXPECT_TRUE(document.Modified());
   EXPECT_EQ(document.FileName(), path);
@@ -279,8 +250,138 @@ TEST_F(FileCommandsTest, DropsReplaceTheTextAndKeepTheFile) {
   EXPECT_EQ(document.FileName(), path);
 
   commands.DropFile(m_dir);
-  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"open failed"});
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"open failed: Is a directory"});
   EXPECT_EQ(editor.Text(), "4\0325");
+
+  // A dropped UTF-8 file is read as UTF-8; the document keeps its own format.
+  const TextFileFormat format = document.Format();
+  commands.DropFile(File("dropped-utf8.txt", "价格\n"));
+  EXPECT_EQ(editor.Text(), "\xBC\xDB\xB8\xF1\r\n");
+  EXPECT_EQ(document.Format(), format);
+}
+
+// A file keeps its encoding and line ends: opened and saved again, it is byte for byte what it
+// was, apart from the edits.
+TEST_F(FileCommandsTest, SavingWritesTheFilesOwnEncodingAndLineEnds) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string saved;  // after "=2" is appended to the first line
+  } rows[] = {
+      {"UTF-8 with LF", "价格=1+1\n3\n", "价格=1+1=2\n3\n"},
+      {"UTF-8 with a byte-order mark",
+       "\xEF\xBB\xBF"
+       "1+1\n",
+       "\xEF\xBB\xBF"
+       "1+1=2\n"},
+      {"GBK with CR LF", "\xBC\xDB=1+1\r\n", "\xBC\xDB=1+1=2\r\n"},
+      {"CR alone", "1+1\r3", "1+1=2\r3"},
+      {"no final line end", "1+1\n3", "1+1=2\n3"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const fs::path path = File("doc.txt", row.bytes);
+    ASSERT_TRUE(commands.LoadFile(path));
+    const std::size_t lineEnd = editor.Text().find("\r\n");
+    editor.Select(lineEnd == std::string::npos ? editor.Length() : lineEnd, 0);
+    editor.ReplaceSelection("=2");
+    document.TextChanged();
+    EXPECT_EQ(commands.SaveDocument(), SaveOutcome::Saved);
+    EXPECT_EQ(Read(path), row.saved);
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(FileCommandsTest, NewDocumentsAreGbkWithCrLfAndSaveAsChoosesTheEncoding) {
+  commands.NewDocument();
+  editor.SetText("\xBC\xDB\r\n");
+  document.TextChanged();
+  const fs::path gbk = File("gbk.txt");
+  dialogs.chosenFiles = {gbk};
+  EXPECT_EQ(commands.SaveDocument(), SaveOutcome::Saved);
+  EXPECT_EQ(Read(gbk), "\xBC\xDB\r\n");
+
+  const fs::path utf8 = File("utf8.txt");
+  dialogs.chosenFiles = {utf8};
+  dialogs.chosenEncodings = {FileEncoding::Utf8};
+  commands.SaveDocumentAs();
+  EXPECT_EQ(Read(utf8), "价\r\n");
+  EXPECT_EQ(document.Format().encoding, FileEncoding::Utf8);
+  EXPECT_EQ(document.FileName(), utf8);
+}
+
+// What the editor cannot show is announced once on opening; saving over the file then asks,
+// and "No" leaves the file untouched. Saving as another file does not ask.
+TEST_F(FileCommandsTest, NothingOfAFileIsLostWithoutTheUserKnowing) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string notice;
+    std::string savedOver;  // after "Yes"
+  } rows[] = {
+      {"characters outside GBK", "1😀+𠀀\n", "not shown: 2 characters, 0 bytes", "1?+?\n"},
+      {"a binary file, cut at its first NUL",
+       std::string("\x7F"
+                   "ELF\0\x02\x01",
+                   7),
+       "not shown: 0 characters, 3 bytes",
+       "\x7F"
+       "ELF"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    dialogs.shown.clear();
+    const fs::path path = File("lossy.txt", row.bytes);
+    ASSERT_TRUE(commands.LoadFile(path));
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{row.notice});
+
+    dialogs.saveLosingContent = {false};
+    EXPECT_EQ(commands.SaveDocument(), SaveOutcome::Cancelled);
+    EXPECT_EQ(Read(path), row.bytes);
+
+    const fs::path other = File("other.txt");
+    dialogs.chosenFiles = {other};
+    commands.SaveDocumentAs();  // no question
+    EXPECT_EQ(Read(other), row.savedOver);
+
+    ASSERT_TRUE(commands.LoadFile(path));
+    dialogs.saveLosingContent = {true};
+    EXPECT_EQ(commands.SaveDocument(), SaveOutcome::Saved);
+    EXPECT_EQ(Read(path), row.savedOver);
+    EXPECT_EQ(commands.SaveDocument(), SaveOutcome::Saved);  // nothing left to lose: no question
+    EXPECT_EQ(std::count(dialogs.shown.begin(), dialogs.shown.end(), "lossy save question"), 2);
+  }
+}
+
+TEST_F(FileCommandsTest, FilesThatCannotBeOpenedSayWhyAndChangeNothing) {
+  Edited("kept");
+  const fs::path large = File("large.txt");
+  {
+    std::string bytes(kMaxTextFileBytes + 1, '1');
+    ASSERT_FALSE(WriteFileAtomically(large, bytes));
+  }
+  const fs::path locked = File("locked.txt", "1+1");
+  fs::permissions(locked, fs::perms::none);
+  const bool rootReadsAnyway = std::ifstream(locked).good();
+  const struct {
+    const char* name;
+    fs::path path;
+    std::string shown;
+  } rows[] = {
+      {"missing", m_dir / "missing.txt", "open failed: No such file or directory"},
+      {"a directory", m_dir, "open failed: Is a directory"},
+      {"too large", large, "open failed: 文件太大（17 MB），最多能打开 16 MB。"},
+      {"no permission", locked, "open failed: Permission denied"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.path == locked && rootReadsAnyway) continue;
+    dialogs.shown.clear();
+    EXPECT_FALSE(commands.LoadFile(row.path));
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{row.shown});
+    EXPECT_EQ(editor.Text(), "kept");
+    EXPECT_TRUE(document.Modified());
+  }
 }
 
 }  // namespace

@@ -16,16 +16,18 @@ class QtFileDialogs final : public FileDialogs {
   QtFileDialogs(QWidget* parent, QPlainTextEdit* editor) : m_parent{parent}, m_editor{editor} {}
 
   SaveChangesAnswer AskToSaveChanges() override;
-  std::optional<std::filesystem::path> ChooseFileToSave() override;
-  std::optional<std::filesystem::path> ChooseFileToSaveAs() override;
+  std::optional<ChosenFile> ChooseFileToSave(FileEncoding preselected) override;
+  std::optional<ChosenFile> ChooseFileToSaveAs(FileEncoding preselected) override;
   std::optional<std::filesystem::path> ChooseFileToOpen() override;
-  void ShowOpenFailed() override;
+  void ShowOpenFailed(std::string_view reason) override;
   void ShowSaveFailed(std::string_view reason) override;
+  void ShowContentNotShown(std::size_t characters, std::size_t bytesNotOpened) override;
+  bool ConfirmSaveLosingContent() override;
+  bool AskToRecoverUnsavedText() override;
   void PrintEditorText() override;
 
  private:
-  enum class Purpose { Open, Save };
-  std::optional<std::filesystem::path> ChooseFile(const char* title, Purpose purpose);
+  std::optional<ChosenFile> ChooseFileToSaveIn(const char* title, FileEncoding preselected);
   void ShowError(const QString& text);
 
   QWidget* m_parent;

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QUrl>
 
 #include <string>
 #include <system_error>
@@ -15,10 +16,12 @@
 namespace tabulex {
 namespace {
 
+// "restore\n", or "open " and a percent-encoded absolute path, then "\n".
 constexpr char kRequest[] = "restore\n";
+constexpr char kOpenRequest[] = "open ";
 constexpr char kAnswer[] = "ok\n";
-// Whatever connects is never read beyond this.
-constexpr qint64 kMaxRequestBytes = 64;
+// Whatever connects is never read beyond this: room for the longest path, percent-encoded.
+constexpr qint64 kMaxRequestBytes = 16 * 1024;
 // Bounds for the second instance, so that a frozen first instance cannot hold it up forever.
 constexpr int kConnectMs = 2000;
 constexpr int kAnswerMs = 5000;
@@ -30,14 +33,15 @@ SingleInstance::SingleInstance(RunFilesPaths paths, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstanceResult SingleInstance::RunStep(SettingsStore& store, std::uint64_t windowId) {
+SingleInstanceResult SingleInstance::RunStep(SettingsStore& store, std::uint64_t windowId,
+                                             const std::filesystem::path& fileToOpen) {
   switch (m_lock.Acquire(m_paths.lockFile)) {
     case LockOutcome::Held:
       WriteSetting(store, SettingId::WindowCode, std::to_string(windowId));
       Listen();
       return SingleInstanceResult::Continue;
     case LockOutcome::HeldElsewhere:
-      RequestRestore(ServerName(m_paths.directory));
+      RequestRestore(ServerName(m_paths.directory), fileToOpen);
       return SingleInstanceResult::SecondInstance;
     case LockOutcome::Unavailable:
       break;
@@ -56,11 +60,17 @@ QString SingleInstance::ServerName(const std::filesystem::path& runFilesDirector
   return QStringLiteral("tabulex-") + QString::fromLatin1(hash.result().toHex().left(32));
 }
 
-bool SingleInstance::RequestRestore(const QString& serverName) {
+bool SingleInstance::RequestRestore(const QString& serverName,
+                                    const std::filesystem::path& fileToOpen) {
   QLocalSocket socket;
   socket.connectToServer(serverName);
   if (!socket.waitForConnected(kConnectMs)) return false;
-  socket.write(kRequest);
+  if (fileToOpen.empty()) {
+    socket.write(kRequest);
+  } else {
+    socket.write(QByteArray(kOpenRequest) +
+                 QUrl::toPercentEncoding(QString::fromStdString(fileToOpen.string())) + "\n");
+  }
   socket.flush();
   QByteArray answer;
   while (!answer.contains('\n') && answer.size() < kMaxRequestBytes) {
@@ -91,10 +101,16 @@ void SingleInstance::Answer() {
         if (received.size() >= kMaxRequestBytes) socket->abort();
         return;
       }
-      if (received.startsWith(kRequest)) {
-        emit restoreRequested();
+      const bool open = received.startsWith(kOpenRequest);
+      if (received.startsWith(kRequest) || open) {
         socket->write(kAnswer);
         socket->flush();
+        emit restoreRequested();
+        if (open) {
+          const qsizetype start = qsizetype(sizeof kOpenRequest) - 1;
+          emit openRequested(
+              QUrl::fromPercentEncoding(received.mid(start, received.indexOf('\n') - start)));
+        }
       }
       socket->disconnectFromServer();
     };

@@ -1,8 +1,9 @@
 // SingleInstance: the single-instance step. The first instance holds the lock on "fzdk" for
 // its whole run, writes its window id to "窗口代号" and listens for restore requests on a
 // local socket named after the run-files directory; a second start finds the lock held,
-// asks the first instance to restore its window and ends. What restoring means is the main
-// window's business: it connects restoreRequested.
+// asks the first instance to restore its window (and to open the file it was started with)
+// and ends. What restoring and opening mean is the main window's business: it connects
+// restoreRequested and openRequested.
 #pragma once
 
 #include <QObject>
@@ -35,20 +36,26 @@ class SingleInstance final : public QObject {
   // running instance: sends it the restore request (waiting a bounded time for its answer)
   // and returns SecondInstance, after which the process ends with exit code 0. A lock file
   // that cannot be opened or locked does not stop the start: Continue, without a lock.
-  SingleInstanceResult RunStep(SettingsStore& store, std::uint64_t windowId);
+  // fileToOpen: the file this start was given, handed to a running instance to open.
+  SingleInstanceResult RunStep(SettingsStore& store, std::uint64_t windowId,
+                               const std::filesystem::path& fileToOpen = {});
 
   bool HoldsLock() const { return m_lock.IsHeld(); }
 
   // The local socket's name for a run-files directory: one per directory and user.
   static QString ServerName(const std::filesystem::path& runFilesDirectory);
 
-  // Asks the instance listening on serverName to restore its window and waits for it to
-  // confirm. False when nobody listens or nobody answers in time.
-  static bool RequestRestore(const QString& serverName);
+  // Asks the instance listening on serverName to restore its window, and to open fileToOpen
+  // (an absolute path) when one is given, and waits for it to confirm. False when nobody
+  // listens or nobody answers in time.
+  static bool RequestRestore(const QString& serverName,
+                             const std::filesystem::path& fileToOpen = {});
 
  signals:
   // A second start asked this instance to bring its window back.
   void restoreRequested();
+  // ... and to open this file (after restoreRequested).
+  void openRequested(const QString& path);
 
  private:
   void Listen();

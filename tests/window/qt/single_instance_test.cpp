@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -77,6 +80,27 @@ TEST_F(SingleInstanceTest, ASecondStartWakesTheFirstAndEndsWithoutTouchingItsWin
   EXPECT_FALSE(second.HoldsLock());
   EXPECT_EQ(restores, 1);
   EXPECT_EQ(WindowCode(), "4242");
+}
+
+// A second start with a file hands the file over: the running instance comes back and opens it.
+TEST_F(SingleInstanceTest, ASecondStartWithAFileHandsItToTheFirst) {
+  ConfigFile config(paths.configFile);
+  SingleInstance first(paths);
+  std::vector<std::string> events;
+  QObject::connect(&first, &SingleInstance::restoreRequested, [&] { events.push_back("restore"); });
+  QObject::connect(&first, &SingleInstance::openRequested,
+                   [&](const QString& path) { events.push_back("open " + path.toStdString()); });
+  ASSERT_EQ(first.RunStep(config, 1), SingleInstanceResult::Continue);
+
+  const fs::path file = m_root / "账单 100%.txt";
+  SingleInstance second(paths);
+  SingleInstanceResult result = SingleInstanceResult::Continue;
+  RunBesideEventLoop([&] {
+    ConfigFile ownConfig(paths.configFile);
+    result = second.RunStep(ownConfig, 2, file);
+  });
+  EXPECT_EQ(result, SingleInstanceResult::SecondInstance);
+  EXPECT_EQ(events, (std::vector<std::string>{"restore", "open " + file.string()}));
 }
 
 TEST_F(SingleInstanceTest, ASocketLeftByACrashedInstanceDoesNotStopTheNextFromListening) {
