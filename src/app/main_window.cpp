@@ -137,7 +137,7 @@ MainWindow::~MainWindow() {
 // (once, however often the window is asked to close).
 void MainWindow::ShutDown() {
   if (m_keypad != nullptr) m_keypad->close();
-  if (!m_started) return;
+  if (!m_started || std::exchange(m_shutDown, true)) return;
   // Unsaved changes outlive an end the user did not choose (the session, a signal).
   if (m_sessionEnding) {
     m_recovery->Keep();

@@ -207,6 +207,7 @@ class MainWindow final : public QMainWindow,
   // Esc asks to close the window; set by the settings window.
   bool m_closeOnEsc{false};
   bool m_started{false};
+  bool m_shutDown{false};
   std::filesystem::path m_fileToOpen;
 };
 

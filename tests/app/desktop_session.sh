@@ -56,18 +56,22 @@ configure() {
   sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$1/Tabulo配置文件.ini"
 }
 
-# start_tabulex RUN_DIR: starts the program and waits for its main window (WIN), active.
+# start_tabulex RUN_DIR [ARGUMENT...]: starts the program and waits for its main window (WIN),
+# active.
 start_tabulex() {
   TABULEX_RUN=$1
-  "$TABULEX" --run-dir "$TABULEX_RUN" >>"$DESKTOP_WORK/tabulex.log" 2>&1 &
+  shift
+  "$TABULEX" --run-dir "$TABULEX_RUN" "$@" >>"$DESKTOP_WORK/tabulex.log" 2>&1 &
   TABULEX_PID=$!
   WIN=""
   wait_until 20 find_main_window || { echo "the main window did not appear"; return 1; }
-  activate "$WIN"
+  # A question the start asks (a file, a recovery) keeps the keyboard: then that has it.
+  activate "$WIN" || true
 }
 
+# The main window by its caption: the program's, or "Tabulex - " and its file.
 find_main_window() {
-  WIN=$(xdotool search --onlyvisible --name '^Tabulex V6\.2\.3$' 2>/dev/null | head -n 1)
+  WIN=$(xdotool search --onlyvisible --name '^Tabulex( V6\.2\.3$| - )' 2>/dev/null | head -n 1)
   [ -n "$WIN" ]
 }
 
@@ -80,9 +84,12 @@ stop_tabulex() {
   TABULEX_PID=""
 }
 
+# activate ID: gives the window the keyboard; false when it does not get it (a modal dialog of
+# the program keeps it).
 activate() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
-  wait_until 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $1 ]"
+  timeout 2 xdotool windowactivate --sync "$1" >/dev/null 2>&1 ||
+    timeout 2 xdotool windowfocus --sync "$1" >/dev/null 2>&1
+  wait_until 2 sh -c "[ \"\$(xdotool getactivewindow)\" = $1 ]"
 }
 
 # Keys and text through XTEST: they go wherever the window manager has put the focus.

@@ -266,6 +266,125 @@ case_the_exit_question_is_seen_and_answered_with_the_keyboard() {
   expect "the run counter written at the end" "$(stored 运行次数)" "2"
 }
 
+# file_is PATH EXPECTED: the file holds exactly these bytes.
+file_is() { [ -f "$1" ] && [ "$(od -An -tx1 "$1")" = "$(printf '%s' "$2" | od -An -tx1)" ]; }
+
+# A Linux text file (UTF-8, LF) named on the command line opens as it is, and a save writes
+# UTF-8 with LF again: the file is what it was, apart from the edit.
+case_a_file_keeps_its_encoding_and_line_ends() {
+  local file="$work/价格.txt"
+  printf '价格=0.3+0.5\n1+1\n' >"$file"
+  start_tabulex "$RUN" "$file" || return 1
+  wait_until 10 sh -c "xprop -id $WIN _NET_WM_NAME | grep -q '价格.txt'" ||
+    fail "the file did not open" || return 1
+  keys ctrl+Home End Return ctrl+s
+  wait_until 10 file_is "$file" $'价格=0.3+0.5=0.8\n1+1\n' ||
+    fail "the saved file is $(od -c "$file" | head -n 3)"
+}
+
+# A second start with a file hands it to the running instance, which opens it.
+case_a_second_start_hands_its_file_over() {
+  local file="$work/handed.txt"
+  printf '7*6\n' >"$file"
+  start_tabulex "$RUN" || return 1
+  "$TABULEX" --run-dir "$RUN" "$file" >>"$DESKTOP_WORK/tabulex.log" 2>&1 ||
+    fail "the second start failed" || return 1
+  wait_until 10 sh -c "xprop -id $WIN _NET_WM_NAME | grep -q 'handed.txt'" ||
+    fail "the running instance did not open the file" || return 1
+  activate "$WIN"
+  read_text || fail "nothing copied" || return 1
+  expect "the text of the handed file" "$TEXT" $'7*6\n'
+}
+
+# What the editor cannot show is announced on opening, and a save over the original asks;
+# "否" leaves the file as it was.
+case_what_cannot_be_shown_is_announced_and_the_file_kept() {
+  local file="$work/emoji.txt"
+  printf '1\xF0\x9F\x98\x80+1\n' >"$file"
+  local before
+  before=$(od -An -tx1 "$file")
+  start_tabulex "$RUN" "$file" || return 1
+  local id
+  id=$(wait_window "提示") || fail "no notice about the character" || return 1
+  activate "$id"
+  keys Return
+  wait_gone "$id" || return 1
+  activate "$WIN"
+  keys ctrl+s
+  id=$(wait_window "询问") || fail "no question before saving over the file" || return 1
+  activate "$id"
+  keys Escape  # 否
+  wait_gone "$id" || return 1
+  expect "the file after 否" "$(od -An -tx1 "$file")" "$before"
+}
+
+# Killed in the middle of a save, the program leaves the file whole: the old bytes or the new,
+# never a mixture or a truncated file.
+case_a_kill_during_a_save_leaves_the_file_whole() {
+  local file="$work/long.txt"
+  head -c 8000000 /dev/zero | tr '\0' '7' | fold -w 79 >"$file"
+  local old new
+  old=$(md5sum <"$file")
+  new=$( (printf 9; cat "$file") | md5sum)
+  start_tabulex "$RUN" "$file" || return 1
+  wait_until 20 sh -c "xprop -id $WIN _NET_WM_NAME | grep -q 'long.txt'" ||
+    fail "the file did not open" || return 1
+  keys ctrl+Home
+  type_text "9"
+  keys ctrl+s
+  sleep 0.0$((RANDOM % 10))
+  kill -KILL "$TABULEX_PID"
+  wait "$TABULEX_PID" 2>/dev/null
+  TABULEX_PID=""
+  local now
+  now=$(md5sum <"$file")
+  [ "$now" = "$old" ] || [ "$now" = "$new" ] || fail "the file is neither the old nor the new"
+}
+
+# A file that cannot be opened gives the error, and the program starts as usual.
+case_a_missing_file_gives_the_error_and_the_program_starts() {
+  start_tabulex "$RUN" "$work/no such file.txt" || return 1
+  local id
+  id=$(wait_window "错误") || fail "no error message" || return 1
+  activate "$id"
+  keys Return
+  wait_gone "$id" || return 1
+  activate "$WIN"
+  type_text "2+2"
+  keys Return
+  read_text || fail "nothing copied" || return 1
+  expect "the first line" "$(first_line "$TEXT")" "2+2=4"
+}
+
+# Without 退出保存, text typed and never saved comes back after a crash: the recovery file is
+# written a few seconds after the last change, and the next start offers it.
+case_unsaved_text_comes_back_after_a_crash() {
+  start_tabulex "$RUN" || return 1
+  keys ctrl+d
+  type_text "12+30"
+  wait_until 10 test -s "$RUN/Tabulo恢复文件.txt" || fail "no recovery file" || return 1
+  kill -KILL "$TABULEX_PID"
+  wait "$TABULEX_PID" 2>/dev/null
+  TABULEX_PID=""
+  start_tabulex "$RUN" || return 1
+  local id
+  id=$(wait_window "询问") || fail "no question about the lost text" || return 1
+  activate "$id"
+  keys Return  # 是
+  wait_gone "$id" || return 1
+  activate "$WIN"
+  read_text || fail "nothing copied" || return 1
+  expect "the first line after recovery" "$(first_line "$TEXT")" "12+30" || return 1
+  # A normal end removes it: File, close, and "否" to saving.
+  keys ctrl+q
+  id=$(wait_window "询问") || fail "closing did not ask to save" || return 1
+  activate "$id"
+  keys alt+n
+  wait_until 10 sh -c "! kill -0 $TABULEX_PID" || fail "the program did not end" || return 1
+  TABULEX_PID=""
+  [ ! -e "$RUN/Tabulo恢复文件.txt" ] || fail "the recovery file outlived a normal end"
+}
+
 # ---------------------------------------------------------------------------------------------
 
 cases=("$@")
