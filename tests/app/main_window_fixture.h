@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -102,6 +104,20 @@ class MainWindowTest : public ::testing::Test {
       } else {
         WhenShown<Dialog>(answer);
       }
+    });
+  }
+
+  // Chooses file in the next file dialog, after looking at it first: the file name is typed
+  // into the dialog's own box (selectFile would wait for the background directory listing).
+  static void ChooseInFileDialog(const std::filesystem::path& file,
+                                 std::function<void(QFileDialog&)> first = {}) {
+    WhenShown<QFileDialog>([file, first](QFileDialog& dialog) {
+      if (first) first(dialog);
+      auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+      ASSERT_NE(name, nullptr);
+      name->setText(QString::fromStdString(file.string()));
+      EXPECT_EQ(dialog.selectedFiles().value(0).toStdString(), file.string());
+      static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });
   }
 

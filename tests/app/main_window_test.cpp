@@ -197,11 +197,8 @@ TEST_F(MainWindowTest, OpenAndSaveThroughTheFileDialog) {
   ASSERT_FALSE(WriteFileAtomically(file, "1+2"));
   Open();
   std::string title;
-  WhenShown<QFileDialog>([&](QFileDialog& dialog) {
-    title = dialog.windowTitle().toStdString();
-    dialog.selectFile(QString::fromStdString(file.string()));
-    static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept, through its base
-  });
+  ChooseInFileDialog(file,
+                     [&](QFileDialog& dialog) { title = dialog.windowTitle().toStdString(); });
   Key(Qt::Key_O, Qt::ControlModifier);  // nothing changed yet: no question first
   EXPECT_EQ(title, "请输入欲打开的文本文件名：");
   EXPECT_EQ(m_window->windowTitle().toStdString(), "Tabulex - " + file.string());
@@ -212,6 +209,32 @@ TEST_F(MainWindowTest, OpenAndSaveThroughTheFileDialog) {
   std::string saved;
   ASSERT_FALSE(ReadFile(file, saved));
   EXPECT_EQ(saved, "1+2=3");
+}
+
+// "另存为" offers the two encodings as file types, the document's own chosen; the choice
+// becomes the document's encoding.
+TEST_F(MainWindowTest, SaveAsOffersBothEncodingsAndTakesTheChosenOne) {
+  const std::filesystem::path utf8 = m_dir / "utf8.txt";
+  ASSERT_FALSE(WriteFileAtomically(utf8, "价=1\n"));
+  const std::filesystem::path gbk = m_dir / "gbk.txt";
+  Open();
+  ChooseInFileDialog(utf8);
+  Key(Qt::Key_O, Qt::ControlModifier);
+
+  QStringList filters;
+  QString preselected;
+  ChooseInFileDialog(gbk, [&](QFileDialog& dialog) {
+    filters = dialog.nameFilters();
+    preselected = dialog.selectedNameFilter();
+    dialog.selectNameFilter(filters.value(0));
+  });
+  m_window->menus().saveAs->trigger();
+  EXPECT_EQ(filters, (QStringList{QString::fromUtf8("文本文件 GBK (*.txt)"),
+                                  QString::fromUtf8("文本文件 UTF-8 (*.txt)")}));
+  EXPECT_EQ(preselected, QString::fromUtf8("文本文件 UTF-8 (*.txt)"));
+  std::string saved;
+  ASSERT_FALSE(ReadFile(gbk, saved));
+  EXPECT_EQ(saved, "\xBC\xDB=1\n");  // GBK now, the line ends as the file had them
 }
 
 TEST_F(MainWindowTest, ADropReplacesTheWholeText) {
