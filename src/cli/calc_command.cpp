@@ -1,13 +1,22 @@
 #include "cli/calc_command.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "cli/cli_options.h"
+#include "cli/text_stream.h"
 #include "engine/batch_calculation.h"
 #include "engine/calculate_current_line.h"
 #include "engine/gbk_text.h"
 #include "engine/text_buffer.h"
 #include "engine/text_file_format.h"
+#include "settings/atomic_file_writer.h"
 #include "settings/config_file.h"
 #include "settings/file_io.h"
 #include "settings/settings_fields.h"
@@ -96,6 +105,16 @@ std::optional<std::string> BuildSettings(const CliOptions& options, CalcSettings
   return std::nullopt;
 }
 
+// Whether path can be opened for reading as a text: a missing file, a directory and no
+// permission are told apart.
+std::optional<std::string> CheckReadable(const std::string& path) {
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.IsOpen()) return std::strerror(errno);
+  struct stat status {};
+  if (::fstat(fd.Get(), &status) == 0 && S_ISDIR(status.st_mode)) return std::strerror(EISDIR);
+  return std::nullopt;
+}
+
 // A lone LF in the argument still ends a line: the editor's lines end with CR LF.
 std::string WithCrLf(std::string_view text) {
   std::string out;
@@ -123,42 +142,58 @@ int CalculateExpression(const CliOptions& options, const CalcSettings& settings,
   return 1;
 }
 
+// The text as a stream: every line is written out as soon as the batch is done with it, so
+// a text of any length (or one that never ends) goes through in flat memory. With -i the text
+// goes to a temporary file that replaces FILE only when all of it is written.
 int CalculateText(const CliOptions& options, const CalcSettings& settings, std::istream& in,
                   std::ostream& out, std::ostream& err) {
-  std::string bytes;
   const bool fromFile = options.inputPath && *options.inputPath != "-";
+  std::ifstream file;
   if (fromFile) {
-    if (auto error = ReadFile(*options.inputPath, bytes)) {
+    if (auto error = CheckReadable(*options.inputPath)) {
       return Failed(err, "cannot read '" + *options.inputPath + "': " + *error);
     }
-  } else {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    file.open(*options.inputPath, std::ios::binary);
   }
+  std::istream& input = fromFile ? static_cast<std::istream&>(file) : in;
 
   std::optional<FileEncoding> encoding;
   if (options.encoding == TextEncoding::Gbk) encoding = FileEncoding::Gbk;
   if (options.encoding == TextEncoding::Utf8) encoding = FileEncoding::Utf8;
-  DecodedText text = DecodeText(bytes, encoding);
-  bytes = std::string();
-  TextBuffer buffer(std::move(text.gbk));
+
+  FileInDirectory target;
+  std::optional<AtomicFileWriter> inPlace;
+  if (options.inPlace) {
+    if (auto error = OpenFileInDirectory(*options.inputPath, target)) {
+      return Failed(err, "cannot write '" + *options.inputPath + "': " + *error);
+    }
+    inPlace.emplace(target.directory.Get(), target.name, target.exists ? &target.status : nullptr);
+  }
+  const auto write = [&](std::string_view bytes) {
+    if (inPlace) return inPlace->Write(bytes);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+  };
+
+  TextBuffer buffer;
   CalculationState state;
   StatusLines statusLines(err);
   NoStatus noStatus;
   NoClipboard clipboard;
   SteadyTickSource ticks;
   StatusSink& status = options.showStatus ? static_cast<StatusSink&>(statusLines) : noStatus;
-  BatchCalculate(CalcContext{buffer, settings, state, status, clipboard, ticks});
-  const std::string result = EncodeText(buffer.Text(), text.format);
+  TextStream stream(input, write, encoding, state);
+  BatchCalculate(CalcContext{buffer, settings, state, status, clipboard, ticks}, stream);
 
-  if (options.inPlace) {
-    if (auto error = WriteFileAtomically(*options.inputPath, result)) {
-      return Failed(err, "cannot write '" + *options.inputPath + "': " + *error);
+  if (inPlace) {
+    if (stream.OutputFailed() || !inPlace->Commit()) {
+      return Failed(err, "cannot write '" + *options.inputPath + "': " + std::strerror(errno));
     }
     return 0;
   }
-  out.write(result.data(), static_cast<std::streamsize>(result.size()));
-  out.flush();
-  return out ? 0 : Failed(err, "cannot write the output");
+  // A reader that went away (a closed pipe) is no error: it has what it wanted.
+  if (!stream.OutputFailed()) out.flush();
+  return 0;
 }
 
 }  // namespace

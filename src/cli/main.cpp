@@ -1,4 +1,5 @@
 // tabulex-calc: the calculation engine on the command line.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,6 +7,8 @@
 #include "cli/calc_command.h"
 
 int main(int argc, char** argv) {
+  // A reader that goes away (`| head`) makes writes fail instead of ending the program.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   return tabulex::RunCalcCommand(arguments, std::cin, std::cout, std::cerr);

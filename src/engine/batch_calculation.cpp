@@ -3,6 +3,8 @@
 #include "engine/calculate_current_line.h"
 #include "engine/gbk_text.h"
 
+#include <algorithm>
+
 namespace tabulex {
 namespace {
 
@@ -48,9 +50,59 @@ bool OnEmptyLastLine(const EditorBuffer& editor) {
   return editor.Caret() == length && length >= 2 && IsCrLfAt(editor, length - 2);
 }
 
-void CalculateLines(const CalcContext& context) {
+// The stream behind a batch, if any: it fills the editor and takes the finished lines.
+class Feed {
+ public:
+  explicit Feed(BatchStream* stream) : m_stream{stream} {}
+
+  // Before a round: the caret's line complete (a CR LF after the caret, or the text's end), and
+  // the lines before it handed over. The CR LF just before the caret's line stays: a round
+  // looks at the byte before the caret.
+  void Refill(EditorBuffer& editor) {
+    if (m_stream == nullptr) return;
+    while (!m_ended && FindCrLf(editor, editor.Caret()) == kNone) {
+      std::optional<std::string> text = m_stream->NextText();
+      if (!text) {
+        m_ended = true;
+        break;
+      }
+      const std::size_t caret = editor.Caret();
+      editor.Select(editor.Length(), 0);
+      editor.ReplaceSelection(*text);
+      editor.SetCaret(caret);
+    }
+    const std::size_t lineStart = LineStartBefore(editor, editor.Caret());
+    if (lineStart < 2) return;
+    const std::size_t done = lineStart - 2;
+    const std::size_t caret = editor.Caret();
+    m_stream->Finished(editor.Slice(0, done));
+    editor.Select(0, done);
+    editor.ReplaceSelection("");
+    editor.SetCaret(caret - done);
+  }
+
+  // After the last round: the rest.
+  void Finish(EditorBuffer& editor) {
+    if (m_stream != nullptr) m_stream->Finished(editor.Text());
+  }
+
+ private:
+  // Where the line holding offset starts: after the last CR LF before it.
+  static std::size_t LineStartBefore(const EditorBuffer& editor, std::size_t offset) {
+    for (std::size_t i = std::min(offset, editor.Length()); i >= 2; --i) {
+      if (IsCrLfAt(editor, i - 2)) return i;
+    }
+    return 0;
+  }
+
+  BatchStream* m_stream;
+  bool m_ended{false};
+};
+
+void CalculateLines(const CalcContext& context, Feed& feed) {
   EditorBuffer& editor = context.editor;
   for (;;) {
+    feed.Refill(editor);
     const std::size_t before = Remaining(editor);
     if (OnEmptyLastLine(editor)) return;
     CalculateCurrentLine(context);
@@ -61,9 +113,10 @@ void CalculateLines(const CalcContext& context) {
   }
 }
 
-void CalculateExpressions(const CalcContext& context) {
+void CalculateExpressions(const CalcContext& context, Feed& feed) {
   EditorBuffer& editor = context.editor;
   for (;;) {
+    feed.Refill(editor);
     const std::size_t before = Remaining(editor);
     const std::size_t caret = editor.Caret();
     const bool afterSpace = caret > 0 && editor.ByteAt(caret - 1) == ' ';
@@ -85,16 +138,26 @@ void CalculateExpressions(const CalcContext& context) {
   }
 }
 
+void Batch(const CalcContext& context, Feed feed) {
+  feed.Refill(context.editor);
+  context.editor.SetCaret(1);
+  if (context.settings.spaceSeparates) {
+    CalculateExpressions(context, feed);
+  } else {
+    CalculateLines(context, feed);
+  }
+  context.editor.SetCaret(1);
+  feed.Finish(context.editor);
+}
+
 }  // namespace
 
 void BatchCalculate(const CalcContext& context) {
-  context.editor.SetCaret(1);
-  if (context.settings.spaceSeparates) {
-    CalculateExpressions(context);
-  } else {
-    CalculateLines(context);
-  }
-  context.editor.SetCaret(1);
+  Batch(context, Feed(nullptr));
+}
+
+void BatchCalculate(const CalcContext& context, BatchStream& stream) {
+  Batch(context, Feed(&stream));
 }
 
 }  // namespace tabulex

@@ -3,11 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "settings/atomic_file_writer.h"
 #include "settings/file_descriptor.h"
 
 namespace tabulex {
@@ -15,13 +15,6 @@ namespace {
 
 std::filesystem::path DirectoryOf(const std::filesystem::path& file) {
   return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-}
-
-// ".NAME.PID.N.tmp": hidden, and unique among the processes writing into the directory.
-std::string TempName(const std::string& name, unsigned n) {
-  char suffix[48];
-  std::snprintf(suffix, sizeof suffix, ".%ld.%u.tmp", static_cast<long>(::getpid()), n);
-  return std::string(1, '.').append(name).append(suffix);
 }
 
 }  // namespace
@@ -65,45 +58,26 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path, std::stri
 
 bool ReplaceFileIn(int directoryFd, const std::string& name, std::string_view bytes,
                    const struct stat* existing) {
-  static std::atomic<unsigned> counter{0};
-  std::string tempName;
-  FileDescriptor out;
-  for (int attempt = 0; attempt < 100 && !out.IsOpen(); ++attempt) {
-    tempName = TempName(name, counter++);
-    out = FileDescriptor(
-        ::openat(directoryFd, tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!out.IsOpen() && errno != EEXIST) return false;
-  }
-  if (!out.IsOpen()) return false;
+  AtomicFileWriter writer(directoryFd, name, existing);
+  return writer.Write(bytes) && writer.Commit();
+}
 
-  bool written = true;
-  if (existing != nullptr) {
-    // Owner first: changing it may clear set-id bits that the mode then restores. Only the
-    // owner change may fail (an ordinary user cannot give a file away).
-    (void)!::fchown(out.Get(), existing->st_uid, existing->st_gid);
-    written = ::fchmod(out.Get(), existing->st_mode & 07777) == 0;
-  }
-  written = written && WriteAll(out.Get(), bytes) && ::fsync(out.Get()) == 0;
-  written = out.Close() && written;
-  if (!written || ::renameat(directoryFd, tempName.c_str(), directoryFd, name.c_str()) != 0) {
-    const int error = errno;
-    ::unlinkat(directoryFd, tempName.c_str(), 0);
-    errno = error;
-    return false;
-  }
-  ::fsync(directoryFd);  // makes the rename itself durable
-  return true;
+std::optional<std::string> OpenFileInDirectory(const std::filesystem::path& path,
+                                               FileInDirectory& file) {
+  file.directory =
+      FileDescriptor(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!file.directory.IsOpen()) return std::strerror(errno);
+  file.name = path.filename().string();
+  file.exists = ::fstatat(file.directory.Get(), file.name.c_str(), &file.status, 0) == 0;
+  return std::nullopt;
 }
 
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path,
                                                std::string_view bytes) {
-  const FileDescriptor directory(
-      ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!directory.IsOpen()) return std::strerror(errno);
-  const std::string name = path.filename().string();
-  struct stat existing {};
-  const bool exists = ::fstatat(directory.Get(), name.c_str(), &existing, 0) == 0;
-  if (!ReplaceFileIn(directory.Get(), name, bytes, exists ? &existing : nullptr)) {
+  FileInDirectory file;
+  if (std::optional<std::string> failure = OpenFileInDirectory(path, file)) return failure;
+  if (!ReplaceFileIn(file.directory.Get(), file.name, bytes,
+                     file.exists ? &file.status : nullptr)) {
     return std::strerror(errno);
   }
   return std::nullopt;

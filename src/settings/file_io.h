@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/file_descriptor.h"
+
 namespace tabulex {
 
 // The rest of an open file, or nothing when reading fails.
@@ -29,5 +31,16 @@ bool ReplaceFileIn(int directoryFd, const std::string& name, std::string_view by
 // Replaces the file at path; on failure a description of it.
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path,
                                                std::string_view bytes);
+
+// The directory a file is in, opened, and the status of the file when it exists: what an
+// AtomicFileWriter replacing it needs. On failure a description of it.
+struct FileInDirectory {
+  FileDescriptor directory;
+  std::string name;
+  struct stat status {};
+  bool exists{false};
+};
+std::optional<std::string> OpenFileInDirectory(const std::filesystem::path& path,
+                                               FileInDirectory& file);
 
 }  // namespace tabulex

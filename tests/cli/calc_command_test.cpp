@@ -89,6 +89,16 @@ TEST(CalcCommand, HelpAndVersion) {
   EXPECT_EQ(version.out, "tabulex-calc (Tabulex) 6.2.3\n");
 }
 
+// What a shell command prints (standard output and error).
+std::string Shell(const std::string& command) {
+  FILE* pipe = popen(("bash -c '" + command + "'").c_str(), "r");
+  std::string output;
+  std::array<char, 256> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
+  pclose(pipe);
+  return output;
+}
+
 // The real program: exit status and both streams.
 TEST(CalcBinary, KeepsTheCommandLineContract) {
   const auto run = [](const std::string& arguments) {
@@ -106,6 +116,18 @@ TEST(CalcBinary, KeepsTheCommandLineContract) {
   EXPECT_EQ(run("-e 1 --set bogus=1"),
             "tabulex-calc: unknown setting 'bogus'\n"
             "Try 'tabulex-calc --help' for more information.\n[2]\n");
+}
+
+// A text is a stream: lines come out while more come in, an endless input is no problem, and a
+// reader that goes away ends the program quietly.
+TEST(CalcBinary, StreamsTheTextAndEndsQuietlyWhenTheReaderGoes) {
+  const std::string calc = TABULEX_CALC_BINARY;
+  EXPECT_EQ(
+      Shell("yes 1+1 | timeout 20 " + calc + " 2>&1 | head -n 3; echo \"[${PIPESTATUS[1]}]\""),
+      "1+1=2\n1+1=2\n1+1=2\n[0]\n");
+  EXPECT_EQ(Shell("seq 100000 | sed \"s/$/*2/\" | " + calc +
+                  " 2>&1 | head -c 5; echo \"[${PIPESTATUS[2]}]\""),
+            "1*2=2[0]\n");
 }
 
 }  // namespace

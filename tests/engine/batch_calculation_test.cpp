@@ -72,5 +72,60 @@ TEST(BatchCalculate, OptionsAfterAResultApplyToEveryLine) {
   EXPECT_EQ(Batch(h, "1+1 2+2"), "1+1=2\r\n2   2+2=4\r\n4");
 }
 
+// The text given line by line, and the finished pieces joined.
+class LineStream final : public BatchStream {
+ public:
+  explicit LineStream(std::string text) : m_text{std::move(text)} {}
+  std::optional<std::string> NextText() override {
+    if (m_read >= m_text.size()) return std::nullopt;
+    const std::size_t end = m_text.find("\r\n", m_read);
+    const std::size_t next = end == std::string::npos ? m_text.size() : end + 2;
+    std::string line = m_text.substr(m_read, next - m_read);
+    m_read = next;
+    return line;
+  }
+  void Finished(std::string_view gbk) override { output += gbk; }
+  std::string output;
+
+ private:
+  std::string m_text;
+  std::size_t m_read{0};
+};
+
+// A stream of lines gives, line for line and message for message, what the whole text gives,
+// whatever the settings that add lines or results.
+TEST(BatchCalculate, AStreamGivesWhatTheWholeTextGives) {
+  const char* texts[] = {
+      "1+1\r\n2*3\r\nx\r\n4^2",
+      "\r\n1+1\r\n\r\n1+2=3\r\n  \r\n5\r\n",
+      "1∟2+1∟4\r\n10^20\r\n",
+      "1+2   3*4\r\n5-1 x  9\r\n\r\n",
+      "  1+2\r\n\r\n 价格=3+4 x 9-1",
+      "1\r\n",
+      "",
+      "\r\n\r\n",
+      "sin30+2^3\r\n15+3=18+5\r\n1∟3+2∟1∟4",
+  };
+  for (int variant = 0; variant < 8; ++variant) {
+    for (const char* text : texts) {
+      SCOPED_TRACE(::testing::Message() << variant << " " << text);
+      CalcHarness whole;
+      CalcHarness streamed;
+      for (CalcHarness* h : {&whole, &streamed}) {
+        h->settings.spaceSeparates = variant & 1;
+        h->settings.newLineAfterCalc = variant & 2;
+        h->settings.newLinePasteResult = variant & 4;
+        h->settings.fractionDisplay = variant % 3;
+      }
+      whole.Load(std::string(text) + "▮");
+      BatchCalculate(whole.Context());
+      LineStream stream(Utf8ToGbk(text));
+      BatchCalculate(streamed.Context(), stream);
+      EXPECT_EQ(GbkToUtf8(stream.output), GbkToUtf8(whole.buffer.Text()));
+      EXPECT_EQ(streamed.status.messages, whole.status.messages);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tabulex

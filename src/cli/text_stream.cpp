@@ -1,0 +1,88 @@
+#include "cli/text_stream.h"
+
+#include "engine/gbk_text.h"
+
+namespace tabulex {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+bool TextStream::ReadLine(std::string& line, std::string& lineEnd) {
+  if (m_pending.empty()) {
+    if (!m_in || !std::getline(m_in, m_pending, '\n')) return false;
+    if (!m_in.eof()) m_pending += '\n';
+  }
+  // A lone CR ends a line too; CR LF is one line end.
+  const std::size_t end = m_pending.find_first_of("\r\n");
+  if (end == std::string::npos) {
+    line = std::move(m_pending);
+    lineEnd.clear();
+  } else {
+    const bool crLf =
+        m_pending[end] == '\r' && end + 1 < m_pending.size() && m_pending[end + 1] == '\n';
+    line = m_pending.substr(0, end);
+    lineEnd = m_pending.substr(end, crLf ? 2 : 1);
+    m_pending.erase(0, end + lineEnd.size());
+  }
+  return true;
+}
+
+void TextStream::Decide(std::string_view line) {
+  if (m_encoding) return;
+  const std::size_t first = line.find_first_not_of(
+      std::string_view("\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
+                       "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F"
+                       " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+                       "abcdefghijklmnopqrstuvwxyz{|}~\x7F",
+                       128));
+  if (first == std::string_view::npos) return;  // ASCII alike in both
+  m_encoding = IsValidUtf8(line.substr(first)) ? FileEncoding::Utf8 : FileEncoding::Gbk;
+}
+
+std::optional<std::string> TextStream::NextText() {
+  if (OutputFailed()) return std::nullopt;
+  std::string line;
+  std::string lineEnd;
+  if (!ReadLine(line, lineEnd)) return std::nullopt;
+  if (!m_started) {
+    m_started = true;
+    if (line.starts_with(kByteOrderMark) &&
+        m_encoding.value_or(FileEncoding::Utf8) == FileEncoding::Utf8) {
+      m_encoding = FileEncoding::Utf8;
+      m_byteOrderMark = true;
+      line.erase(0, kByteOrderMark.size());
+    }
+  }
+  Decide(line);
+  if (!lineEnd.empty() && !m_lineEnd) {
+    m_lineEnd = lineEnd == "\r\n" ? LineEnd::CrLf : lineEnd == "\n" ? LineEnd::Lf : LineEnd::Cr;
+  }
+  std::string gbk = m_encoding == FileEncoding::Utf8 ? Utf8ToGbk(line) : std::move(line);
+  if (!lineEnd.empty()) gbk += "\r\n";
+  return gbk;
+}
+
+TextFileFormat TextStream::Format() const {
+  TextFileFormat format;
+  format.encoding = m_encoding.value_or(FileEncoding::Utf8);
+  format.byteOrderMark = false;  // written once, at the start
+  format.lineEnd =
+      m_lineEnd.value_or(format.encoding == FileEncoding::Utf8 ? LineEnd::Lf : LineEnd::CrLf);
+  return format;
+}
+
+void TextStream::Finished(std::string_view gbk) {
+  // The command line has no accumulator window: nothing of the run is kept.
+  m_state.accumulatorList.clear();
+  if (gbk.empty() || OutputFailed()) return;
+  std::string bytes = EncodeText(gbk, Format());
+  if (m_byteOrderMark) {
+    bytes.insert(0, kByteOrderMark);
+    m_byteOrderMark = false;
+  }
+  m_outputFailed = !m_write(bytes);
+}
+
+}  // namespace tabulex
