@@ -58,26 +58,29 @@ class Feed {
   // Before a round: the caret's line complete (a CR LF after the caret, or the text's end), and
   // the lines before it handed over. The CR LF just before the caret's line stays: a round
   // looks at the byte before the caret.
+  // The editor holds only a few lines here: it is looked at in copies, not byte by byte.
   void Refill(EditorBuffer& editor) {
     if (m_stream == nullptr) return;
-    while (!m_ended && FindCrLf(editor, editor.Caret()) == kNone) {
-      std::optional<std::string> text = m_stream->NextText();
-      if (!text) {
+    const std::size_t caret = editor.Caret();
+    std::string text = editor.Text();
+    while (!m_ended && text.find("\r\n", caret) == std::string::npos) {
+      std::optional<std::string> more = m_stream->NextText();
+      if (!more) {
         m_ended = true;
         break;
       }
-      const std::size_t caret = editor.Caret();
       editor.Select(editor.Length(), 0);
-      editor.ReplaceSelection(*text);
-      editor.SetCaret(caret);
+      editor.ReplaceSelection(*more);
+      text += *more;
     }
-    const std::size_t lineStart = LineStartBefore(editor, editor.Caret());
-    if (lineStart < 2) return;
-    const std::size_t done = lineStart - 2;
-    const std::size_t caret = editor.Caret();
-    m_stream->Finished(editor.Slice(0, done));
-    editor.Select(0, done);
-    editor.ReplaceSelection("");
+    // Up to the CR LF before the caret's line, which stays.
+    const std::size_t lineEnd = caret < 2 ? std::string::npos : text.rfind("\r\n", caret - 2);
+    const std::size_t done = lineEnd == std::string::npos ? 0 : lineEnd;
+    if (done > 0) {
+      m_stream->Finished(std::string_view(text).substr(0, done));
+      editor.Select(0, done);
+      editor.ReplaceSelection("");
+    }
     editor.SetCaret(caret - done);
   }
 
@@ -87,14 +90,6 @@ class Feed {
   }
 
  private:
-  // Where the line holding offset starts: after the last CR LF before it.
-  static std::size_t LineStartBefore(const EditorBuffer& editor, std::size_t offset) {
-    for (std::size_t i = std::min(offset, editor.Length()); i >= 2; --i) {
-      if (IsCrLfAt(editor, i - 2)) return i;
-    }
-    return 0;
-  }
-
   BatchStream* m_stream;
   bool m_ended{false};
 };

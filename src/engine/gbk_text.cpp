@@ -1,5 +1,7 @@
 #include "engine/gbk_text.h"
 
+#include <algorithm>
+
 #include <iconv.h>
 
 #include <cstdint>
@@ -137,6 +139,11 @@ std::string Utf8ToGbk(std::string_view utf8) {
 }
 
 std::string Utf8ToGbk(std::string_view utf8, std::size_t& unshown) {
+  // ASCII is the same in both, and most of what passes through here.
+  if (std::all_of(utf8.begin(), utf8.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::string(utf8);
+  }
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
@@ -191,6 +198,10 @@ std::size_t GbkLengthOf(std::uint32_t codePoint) {
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
+  if (std::all_of(gbk.begin(), gbk.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::string(gbk);
+  }
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);
   for (std::size_t i = 0; i < gbk.size();) {

@@ -60,8 +60,45 @@ double TypedTextToNumber(std::string_view text) {
   return ReadNumber(text, NumberWords::Refused);
 }
 
-std::string NumberToText(double value) {
-  if (std::isnan(value)) return "nan";
+namespace {
+
+// "%.13g" with an exponent of at least three digits, from the 13 (or fewer) significant digits
+// and the decimal exponent of the first one.
+std::string GeneralForm(bool negative, std::string_view digits, int exponent) {
+  std::string text;
+  if (negative) text += '-';
+  // %g drops trailing zeros.
+  while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
+  if (exponent < -4 || exponent >= 13) {
+    text += digits[0];
+    if (digits.size() > 1) {
+      text += '.';
+      text += digits.substr(1);
+    }
+    text += exponent < 0 ? "e-" : "e+";
+    const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (power.size() < 3) text.append(3 - power.size(), '0');
+    text += power;
+  } else if (exponent < 0) {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text += digits;
+  } else {
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      text += digits;
+      text.append(whole - digits.size(), '0');
+    } else {
+      text += digits.substr(0, whole);
+      text += '.';
+      text += digits.substr(whole);
+    }
+  }
+  return text;
+}
+
+// The slow, always exact way: the binary value rounded to 13 digits.
+std::string PreciseGeneralForm(double value) {
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 13);
@@ -73,6 +110,50 @@ std::string NumberToText(double value) {
     if (digits < 3) text.insert(e + 2, 3 - digits, '0');
   }
   return text;
+}
+
+}  // namespace
+
+// The shortest decimal that reads back as the value (fast to find) settles the 13 digits of
+// "%.13g" too, without working on the exact binary value: within half a unit in the last place
+// of a double there is no room for a 13-digit rounding boundary. With 13 digits or fewer they
+// are the digits; with 15 or more, rounding them to 13 rounds the exact value alike (a
+// boundary in the value's reach would be a shorter decimal that reads back). Only 14 digits
+// can sit on a boundary: those take the exact way.
+std::string NumberToText(double value) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  if (value == 0) return std::signbit(value) ? "-0" : "0";
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  const std::string_view shortest(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const bool negative = shortest[0] == '-';
+  const std::size_t mark = shortest.find('e');
+  std::string digits;
+  for (const char c : shortest.substr(negative ? 1 : 0, mark - (negative ? 1 : 0))) {
+    if (c != '.') digits += c;
+  }
+  int exponent = 0;
+  std::from_chars(shortest.data() + mark + (shortest[mark + 1] == '+' ? 2 : 1),
+                  shortest.data() + shortest.size(), exponent);
+  if (digits.size() == 14) return PreciseGeneralForm(value);
+  if (digits.size() > 13) {
+    const bool up = digits[13] >= '5';
+    digits.resize(13);
+    if (up) {
+      std::size_t i = 13;
+      while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+      if (i == 0) {
+        digits.insert(digits.begin(), '1');
+        digits.pop_back();
+        ++exponent;
+      } else {
+        ++digits[i - 1];
+      }
+    }
+  }
+  return GeneralForm(negative, digits, exponent);
 }
 
 }  // namespace tabulex

@@ -21,14 +21,22 @@ std::string_view KindText(StatusKind kind) {
   return "";
 }
 
+// "  [kind]_" in GBK, made once: a message is shown after every calculation.
+const std::string& Prefix(StatusKind kind) {
+  static const std::string prefixes[] = {
+      Utf8ToGbk("  [" + std::string(KindText(StatusKind::ExpressionError)) + "]_"),
+      Utf8ToGbk("  [" + std::string(KindText(StatusKind::CalculationError)) + "]_"),
+      Utf8ToGbk("  [" + std::string(KindText(StatusKind::Hint)) + "]_"),
+      Utf8ToGbk("  [" + std::string(KindText(StatusKind::ConversionRefused)) + "]_"),
+      Utf8ToGbk("  [" + std::string(KindText(StatusKind::Finished)) + "]_"),
+  };
+  return prefixes[static_cast<int>(kind)];
+}
+
 }  // namespace
 
 std::string StatusMessage(StatusKind kind, std::string_view utf8Message) {
-  std::string utf8 = "  [";
-  utf8 += KindText(kind);
-  utf8 += "]_";
-  utf8 += utf8Message;
-  return Utf8ToGbk(utf8);
+  return Prefix(kind) + Utf8ToGbk(utf8Message);
 }
 
 Failure ExpressionError(std::string_view utf8Message) {

@@ -2,6 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include <cstdlib>
+
+#include <random>
+
+#include <cstring>
+
+#include <charconv>
+
 #include <cmath>
 #include <limits>
 
@@ -79,6 +89,60 @@ TEST(TextToNumber, RoundTripsEveryOperandText) {
     SCOPED_TRACE(text);
     EXPECT_EQ(NumberToText(TextToNumber(text)), text);
   }
+}
+
+// "%.13g" of the exact binary value (libstdc++'s correctly rounded conversion), exponents of
+// three digits: what NumberToText must give for every double.
+std::string Exact13(double value) {
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 13);
+  std::string text(buffer, result.ptr);
+  const std::size_t e = text.find('e');
+  if (e != std::string::npos && text.size() - (e + 2) < 3) {
+    text.insert(e + 2, 3 - (text.size() - (e + 2)), '0');
+  }
+  return text;
+}
+
+// NumberToText finds the 13 digits from the shortest decimal that reads back: the same text
+// as the exact conversion for every kind of double, around every rounding boundary too.
+// TABULEX_NUMBER_TEXT_COUNT sets how many random values (default 200,000).
+TEST(NumberToText, GivesTheExactThirteenDigitTextForAnyDouble) {
+  const char* count = std::getenv("TABULEX_NUMBER_TEXT_COUNT");
+  const long n = count != nullptr ? std::atol(count) : 200000;
+  std::mt19937_64 random(20261210);
+  std::uniform_int_distribution<int> digits(1, 17);
+  std::uniform_int_distribution<int> exponent(-30, 30);
+  long differences = 0;
+  const auto check = [&differences](double v) {
+    if (NumberToText(v) != Exact13(v) && ++differences <= 10) {
+      ADD_FAILURE() << std::hexfloat << v << ": " << NumberToText(v) << " != " << Exact13(v);
+    }
+  };
+  for (long i = 0; i < n; ++i) {
+    // Any bit pattern (subnormals, the largest values, negatives).
+    const std::uint64_t bits = random();
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) check(v);
+    // Decimals as people and calculations make them: 1 to 17 digits, and 14-digit ones
+    // ending in 5, right on a rounding boundary, with their neighbours.
+    std::string text = std::to_string(random() % 9 + 1);
+    const int length = digits(random);
+    for (int k = 1; k < length; ++k) text += static_cast<char>('0' + random() % 10);
+    if (i % 4 == 0) {
+      text.resize(13, '0');
+      text += '5';
+    }
+    const double decimal =
+        std::strtod((text + "e" + std::to_string(exponent(random))).c_str(), nullptr);
+    check(decimal);
+    check(std::nextafter(decimal, 0.0));
+    check(std::nextafter(decimal, 1e300));
+    check(static_cast<double>(random() % 100000) / static_cast<double>(random() % 999 + 1));
+  }
+  EXPECT_EQ(differences, 0);
 }
 
 }  // namespace
