@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "cli/cli_options.h"
+#include "cli/terminal_session.h"
 #include "cli/text_stream.h"
 #include "engine/batch_calculation.h"
 #include "engine/calculate_current_line.h"
@@ -199,7 +200,7 @@ int CalculateText(const CliOptions& options, const CalcSettings& settings, std::
 }  // namespace
 
 int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, InputKind input) {
   const CliParse parse = ParseCliOptions(arguments);
   if (!parse.options) {
     err << "tabulex-calc: " << parse.error << "\n"
@@ -219,6 +220,10 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, 
   if (auto error = BuildSettings(options, settings)) return Failed(err, *error);
   if (options.mode == CliOptions::Mode::Expression) {
     return CalculateExpression(options, settings, out, err);
+  }
+  const bool fromFile = options.inputPath && *options.inputPath != "-";
+  if (input == InputKind::Terminal && !fromFile) {
+    return RunTerminalSession(settings, options.showStatus, out, err);
   }
   return CalculateText(options, settings, in, out, err);
 }

@@ -1,4 +1,6 @@
 // tabulex-calc: the calculation engine on the command line.
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <string>
@@ -11,5 +13,7 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return tabulex::RunCalcCommand(arguments, std::cin, std::cout, std::cerr);
+  return tabulex::RunCalcCommand(
+      arguments, std::cin, std::cout, std::cerr,
+      ::isatty(STDIN_FILENO) ? tabulex::InputKind::Terminal : tabulex::InputKind::Stream);
 }
