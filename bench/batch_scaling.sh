@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# tabulex-calc over files of 10,000, 100,000 and 1,000,000 lines of mixed arithmetic, and
-# bc -l over the same lines, in one run. Usage: bench/batch_scaling.sh [BUILD_DIR]
-# (default build-release, configured here as a Release build).
+# tabulex-calc over files of 10,000, 100,000, 1,000,000 and 10,000,000 lines of mixed
+# arithmetic, and bc -l over the same lines, in one run: times, their ratio, and peak memory.
+# Usage: bench/batch_scaling.sh [BUILD_DIR] [LINE COUNTS...]
+# (default build-release, configured here as a Release build; 10000 100000 1000000 10000000).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-release}
+shift || true
+counts=("$@")
+[ ${#counts[@]} -gt 0 ] || counts=(10000 100000 1000000 10000000)
 "$top/scripts/install-deps.sh"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULEX_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target tabulex-calc >/dev/null
@@ -13,7 +17,7 @@ calc="$build/src/cli/tabulex-calc"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The same arithmetic in both languages: + - * /, brackets, integer powers.
-python3 - "$work" <<'PY'
+python3 - "$work" "${counts[@]}" <<'PY'
 import random, sys
 random.seed(20261209)
 def expression():
@@ -26,17 +30,20 @@ def expression():
     if random.random() < 0.15:
         text += "^2"
     return text
-for n in (10000, 100000, 1000000):
+for n in map(int, sys.argv[2:]):
     with open(f"{sys.argv[1]}/lines{n}.txt", "w") as out:
         for _ in range(n):
             out.write(expression() + "\n")
 PY
 
-seconds() { local start end; start=$(date +%s.%N); "$@" >/dev/null; end=$(date +%s.%N); echo "$end - $start" | bc -l; }
-printf '%-10s %14s %16s %14s %10s\n' lines tabulex-calc "us per line" "bc -l" ratio
-for n in 10000 100000 1000000; do
-  t=$(seconds "$calc" "$work/lines$n.txt")
-  b=$(seconds bc -l "$work/lines$n.txt")
-  printf '%-10s %13.3fs %16.2f %13.3fs %9.1fx\n' "$n" "$t" "$(echo "$t * 1000000 / $n" | bc -l)" \
-    "$b" "$(echo "$b / $t" | bc -l)"
+# run COMMAND...: "SECONDS PEAK_KB" of one run.
+run() { /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>&1 || true; cat "$work/time"; }
+printf '%-10s %13s %12s %13s %10s %12s %16s\n' lines tabulex-calc "us per line" "bc -l" \
+  "ratio" "peak memory" "bc peak memory"
+for n in "${counts[@]}"; do
+  read -r t tm < <(run "$calc" "$work/lines$n.txt")
+  read -r b bm < <(run bc -l "$work/lines$n.txt")
+  printf '%-10s %12.2fs %12.2f %12.2fs %9.2fx %9d KB %13d KB\n' "$n" "$t" \
+    "$(echo "$t * 1000000 / $n" | bc -l)" "$b" "$(echo "$t / $b" | bc -l)" "$tm" "$bm"
 done
+echo "ratio: tabulex-calc's time over bc's"
