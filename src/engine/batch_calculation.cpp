@@ -52,18 +52,22 @@ bool OnEmptyLastLine(const EditorBuffer& editor) {
 
 // The stream behind a batch, if any: it fills the editor and takes the finished lines.
 class Feed {
+  // Finished text is handed over once this much of it lies before the caret.
+  static constexpr std::size_t kHandOverBytes = 4096;
+
  public:
   explicit Feed(BatchStream* stream) : m_stream{stream} {}
 
   // Before a round: the caret's line complete (a CR LF after the caret, or the text's end), and
   // the lines before it handed over. The CR LF just before the caret's line stays: a round
   // looks at the byte before the caret.
-  // The editor holds only a few lines here: it is looked at in copies, not byte by byte.
+  // The text is appended a line at a time, so the caret's line is complete once the text ends
+  // with a CR LF that lies after the caret. The finished lines are handed over in batches, so
+  // that the editor is not shifted for every line, yet stays small.
   void Refill(EditorBuffer& editor) {
     if (m_stream == nullptr) return;
     const std::size_t caret = editor.Caret();
-    std::string text = editor.Text();
-    while (!m_ended && text.find("\r\n", caret) == std::string::npos) {
+    while (!m_ended && !(caret + 2 <= editor.Length() && IsCrLfAt(editor, editor.Length() - 2))) {
       std::optional<std::string> more = m_stream->NextText();
       if (!more) {
         m_ended = true;
@@ -71,15 +75,21 @@ class Feed {
       }
       editor.Select(editor.Length(), 0);
       editor.ReplaceSelection(*more);
-      text += *more;
     }
-    // Up to the CR LF before the caret's line, which stays.
-    const std::size_t lineEnd = caret < 2 ? std::string::npos : text.rfind("\r\n", caret - 2);
-    const std::size_t done = lineEnd == std::string::npos ? 0 : lineEnd;
-    if (done > 0) {
-      m_stream->Finished(std::string_view(text).substr(0, done));
-      editor.Select(0, done);
-      editor.ReplaceSelection("");
+    std::size_t done = 0;
+    if (caret >= kHandOverBytes) {
+      // Up to the CR LF before the caret's line, which stays: a round looks at the byte before
+      // the caret.
+      const std::size_t from = caret - std::min(caret, kHandOverBytes);
+      const std::string before = editor.Slice(from, caret - from);
+      const std::size_t lineEnd =
+          caret < 2 ? std::string::npos : before.rfind("\r\n", before.size() - 2);
+      if (lineEnd != std::string::npos && from + lineEnd > 0) {
+        done = from + lineEnd;
+        m_stream->Finished(editor.Slice(0, done));
+        editor.Select(0, done);
+        editor.ReplaceSelection("");
+      }
     }
     editor.SetCaret(caret - done);
   }

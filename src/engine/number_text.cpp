@@ -62,39 +62,53 @@ double TypedTextToNumber(std::string_view text) {
 
 namespace {
 
+// Appends the decimal digits of a small positive number.
+char* AppendNumber(char* out, int value) {
+  char digits[12];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0);
+  while (count > 0) *out++ = digits[--count];
+  return out;
+}
+
 // "%.13g" with an exponent of at least three digits, from the 13 (or fewer) significant digits
-// and the decimal exponent of the first one.
-std::string GeneralForm(bool negative, std::string_view digits, int exponent) {
-  std::string text;
-  if (negative) text += '-';
+// and the decimal exponent of the first one. Written into a buffer: this runs for every
+// intermediate result of every calculation.
+std::string GeneralForm(bool negative, const char* digits, int count, int exponent) {
+  char text[48];
+  char* out = text;
+  if (negative) *out++ = '-';
   // %g drops trailing zeros.
-  while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
+  while (count > 1 && digits[count - 1] == '0') --count;
   if (exponent < -4 || exponent >= 13) {
-    text += digits[0];
-    if (digits.size() > 1) {
-      text += '.';
-      text += digits.substr(1);
+    *out++ = digits[0];
+    if (count > 1) {
+      *out++ = '.';
+      for (int k = 1; k < count; ++k) *out++ = digits[k];
     }
-    text += exponent < 0 ? "e-" : "e+";
-    const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
-    if (power.size() < 3) text.append(3 - power.size(), '0');
-    text += power;
+    *out++ = 'e';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int power = exponent < 0 ? -exponent : exponent;
+    if (power < 100) *out++ = '0';
+    if (power < 10) *out++ = '0';
+    out = AppendNumber(out, power);
   } else if (exponent < 0) {
-    text += "0.";
-    text.append(static_cast<std::size_t>(-exponent - 1), '0');
-    text += digits;
+    *out++ = '0';
+    *out++ = '.';
+    for (int k = 0; k < -exponent - 1; ++k) *out++ = '0';
+    for (int k = 0; k < count; ++k) *out++ = digits[k];
   } else {
-    const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= whole) {
-      text += digits;
-      text.append(whole - digits.size(), '0');
-    } else {
-      text += digits.substr(0, whole);
-      text += '.';
-      text += digits.substr(whole);
+    const int whole = exponent + 1;
+    for (int k = 0; k < whole; ++k) *out++ = k < count ? digits[k] : '0';
+    if (count > whole) {
+      *out++ = '.';
+      for (int k = whole; k < count; ++k) *out++ = digits[k];
     }
   }
-  return text;
+  return std::string(text, out);
 }
 
 // The slow, always exact way: the binary value rounded to 13 digits.
@@ -125,35 +139,33 @@ std::string NumberToText(double value) {
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   if (value == 0) return std::signbit(value) ? "-0" : "0";
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-  const std::string_view shortest(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const bool negative = shortest[0] == '-';
-  const std::size_t mark = shortest.find('e');
-  std::string digits;
-  for (const char c : shortest.substr(negative ? 1 : 0, mark - (negative ? 1 : 0))) {
-    if (c != '.') digits += c;
+  const char* const end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+  const bool negative = buffer[0] == '-';
+  char digits[24];
+  int count = 0;
+  const char* p = buffer + (negative ? 1 : 0);
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') digits[count++] = *p;
   }
   int exponent = 0;
-  std::from_chars(shortest.data() + mark + (shortest[mark + 1] == '+' ? 2 : 1),
-                  shortest.data() + shortest.size(), exponent);
-  if (digits.size() == 14) return PreciseGeneralForm(value);
-  if (digits.size() > 13) {
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+  if (count == 14) return PreciseGeneralForm(value);
+  if (count > 13) {
     const bool up = digits[13] >= '5';
-    digits.resize(13);
+    count = 13;
     if (up) {
-      std::size_t i = 13;
-      while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-      if (i == 0) {
-        digits.insert(digits.begin(), '1');
-        digits.pop_back();
+      int k = 13;
+      while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
+      if (k == 0) {
+        digits[0] = '1';  // 9.99…9 became 10.00…0: one digit more in front, one less behind
         ++exponent;
       } else {
-        ++digits[i - 1];
+        ++digits[k - 1];
       }
     }
   }
-  return GeneralForm(negative, digits, exponent);
+  return GeneralForm(negative, digits, count, exponent);
 }
 
 }  // namespace tabulex

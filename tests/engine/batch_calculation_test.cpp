@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "engine/gbk_text.h"
 #include "support/calc_harness.h"
 
@@ -106,9 +110,18 @@ TEST(BatchCalculate, AStreamGivesWhatTheWholeTextGives) {
       "\r\n\r\n",
       "sin30+2^3\r\n15+3=18+5\r\n1∟3+2∟1∟4",
   };
+  // And one long enough for the finished lines to be handed over on the way, many times.
+  std::string longText;
+  for (int i = 0; i < 3000; ++i) {
+    longText += i % 7 == 0   ? "\r\n"
+                : i % 5 == 0 ? "x y\r\n"
+                             : "1∟3+" + std::to_string(i) + " 2*3\r\n";
+  }
+  std::vector<const char*> all(std::begin(texts), std::end(texts));
+  all.push_back(longText.c_str());
   for (int variant = 0; variant < 8; ++variant) {
-    for (const char* text : texts) {
-      SCOPED_TRACE(::testing::Message() << variant << " " << text);
+    for (const char* text : all) {
+      SCOPED_TRACE(::testing::Message() << variant << " " << std::string(text).substr(0, 40));
       CalcHarness whole;
       CalcHarness streamed;
       for (CalcHarness* h : {&whole, &streamed}) {
