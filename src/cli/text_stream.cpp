@@ -31,13 +31,8 @@ bool TextStream::ReadLine(std::string& line, std::string& lineEnd) {
 
 void TextStream::Decide(std::string_view line) {
   if (m_encoding) return;
-  const std::size_t first = line.find_first_not_of(
-      std::string_view("\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
-                       "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F"
-                       " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
-                       "abcdefghijklmnopqrstuvwxyz{|}~\x7F",
-                       128));
-  if (first == std::string_view::npos) return;  // ASCII alike in both
+  const std::size_t first = FirstNonAscii(line);
+  if (first == line.size()) return;  // ASCII alike in both
   m_encoding = IsValidUtf8(line.substr(first)) ? FileEncoding::Utf8 : FileEncoding::Gbk;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/calculate_current_line.h"
 
+#include "engine/gbk_text.h"
 #include "engine/line_calculator.h"
 #include "engine/number_text.h"
 #include "engine/status_message.h"
@@ -34,7 +35,10 @@ void CalculateCurrentLine(const CalcContext& context) {
 
   const std::uint64_t t1 = context.ticks.NowMilliseconds();
   const std::string seconds = NumberToText(static_cast<double>(t1 - t0) / 1000);
-  context.status.ShowStatus(StatusMessage(StatusKind::Finished, "用时 " + seconds + " 秒"));
+  // Converted once: this message follows every calculation of a batch.
+  static const std::string kTimeTaken = StatusMessage(StatusKind::Finished, "用时 ");
+  static const std::string kSeconds = Utf8ToGbk(" 秒");
+  context.status.ShowStatus(kTimeTaken + seconds + kSeconds);
 }
 
 }  // namespace tabulex

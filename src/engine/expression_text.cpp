@@ -5,15 +5,15 @@
 
 namespace tabulex {
 
-bool IsSpaceAt(std::string_view gbk, std::size_t offset) {
-  return gbk[offset] == ' ' ||
-         (GbkCharLength(gbk, offset) == 2 && gbk.substr(offset, 2) == gbk::kFullWidthSpace);
-}
-
 std::string RemoveSpaces(std::string_view gbk) {
   std::string out;
   out.reserve(gbk.size());
   for (std::size_t i = 0; i < gbk.size();) {
+    if (static_cast<unsigned char>(gbk[i]) < 0x80) {
+      if (gbk[i] != ' ') out += gbk[i];
+      ++i;
+      continue;
+    }
     const std::size_t length = GbkCharLength(gbk, i);
     if (!IsSpaceAt(gbk, i)) out.append(gbk.substr(i, length));
     i += length;

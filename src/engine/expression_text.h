@@ -4,10 +4,16 @@
 #include <string>
 #include <string_view>
 
+#include "engine/gbk_chars.h"
+#include "engine/gbk_text.h"
+
 namespace tabulex {
 
 // True for the characters the calculation treats as spaces: ASCII and the full-width space.
-bool IsSpaceAt(std::string_view gbk, std::size_t offset);
+inline bool IsSpaceAt(std::string_view gbk, std::size_t offset) {
+  return gbk[offset] == ' ' ||
+         (gbk.substr(offset, 2) == gbk::kFullWidthSpace && GbkCharLength(gbk, offset) == 2);
+}
 
 // The text without its ASCII and full-width spaces.
 std::string RemoveSpaces(std::string_view gbk);

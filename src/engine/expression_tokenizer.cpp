@@ -71,7 +71,7 @@ class Tokenizer {
     std::string_view name;
 
     // A binary literal: "0b" where a number starts, then binary digits; one number token.
-    if (m_number.empty() && Rest().starts_with("0b")) {
+    if (Rest().starts_with("0b")) {
       if (!NumberMayStartHere()) return ExpressionError("缺少必要的运算符！");
       std::size_t end = m_i + 2;
       while (At(end) == '0' || At(end) == '1') ++end;
@@ -79,7 +79,7 @@ class Tokenizer {
       m_i = end;
       return std::nullopt;
     }
-    if (IsNumberByte(c)) return NumberByte(c);
+    if (IsNumberByte(c)) return Number();
     if (c == '+' || c == '-' || c == '*' || c == '@' || c == '(' || c == ')') {
       return OperatorOrBracket(c);
     }
@@ -108,7 +108,7 @@ class Tokenizer {
       return std::nullopt;
     }
     if (c == '^' || c == '!' || c == '\\' || c == '%' || c == ',') {
-      m_tokens.emplace_back(1, c);
+      m_tokens.push_back(m_text.substr(m_i, 1));
       ++m_i;
       return std::nullopt;
     }
@@ -130,17 +130,16 @@ class Tokenizer {
     return ExpressionError("有不可识别的字符！");
   }
 
-  std::optional<Failure> NumberByte(char c) {
+  // A run of digits, "." and "/": one number token.
+  std::optional<Failure> Number() {
     if (!NumberMayStartHere()) return ExpressionError("缺少必要的运算符！");
-    if (c == '.') ++m_decimalPoints;
-    m_number += c;
-    if (!IsNumberByte(After())) {
-      m_tokens.push_back(std::move(m_number));
-      m_number.clear();
-      if (m_decimalPoints > 1) return ExpressionError("单个操作数中小数点不能多于1个！");
-      m_decimalPoints = 0;
+    const std::size_t start = m_i;
+    int decimalPoints = 0;
+    for (; m_i < m_text.size() && IsNumberByte(m_text[m_i]); ++m_i) {
+      if (m_text[m_i] == '.') ++decimalPoints;
     }
-    ++m_i;
+    m_tokens.push_back(m_text.substr(start, m_i - start));
+    if (decimalPoints > 1) return ExpressionError("单个操作数中小数点不能多于1个！");
     return std::nullopt;
   }
 
@@ -156,15 +155,13 @@ class Tokenizer {
     if (c == '(' && (IsDigit(Before()) || Before() == ')' || Before() == 'e' || TwoBefore("pi"))) {
       m_tokens.emplace_back("*");
     }
-    m_tokens.emplace_back(1, c);
+    m_tokens.push_back(m_text.substr(m_i, 1));
     ++m_i;
     return std::nullopt;
   }
 
   std::string_view m_text;
   std::size_t m_i{0};
-  std::string m_number;
-  int m_decimalPoints{0};
   TokenList m_tokens;
 };
 

@@ -1,7 +1,8 @@
 // ExpressionTokenizer: cuts NormalisedText into the TokenList the evaluation reads. Numbers
 // (with "." and the fraction separator "/"), operators, brackets, commas, function names and
 // the constants pi and e; implicit multiplications before "(" and after ")" are inserted here.
-// The list always ends with the end marker " ".
+// The list always ends with the end marker " ". Tokens are views: of the text given, or of
+// constant texts, so the text must outlive the list.
 #pragma once
 
 #include <string>
@@ -12,7 +13,7 @@
 
 namespace tabulex {
 
-using TokenList = std::vector<std::string>;
+using TokenList = std::vector<std::string_view>;
 
 inline constexpr std::string_view kEndMarker = " ";
 inline constexpr std::string_view kPiText = "3.1415926535897932384";

@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tabulex {
@@ -133,6 +134,18 @@ CharacterTables& Tables() {
 
 }  // namespace
 
+std::size_t FirstNonAscii(std::string_view text) {
+  // Eight bytes at a time: whole texts pass through here, and almost all of them are ASCII.
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & 0x8080808080808080u) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
 std::string Utf8ToGbk(std::string_view utf8) {
   std::size_t unshown = 0;
   return Utf8ToGbk(utf8, unshown);
@@ -140,13 +153,12 @@ std::string Utf8ToGbk(std::string_view utf8) {
 
 std::string Utf8ToGbk(std::string_view utf8, std::size_t& unshown) {
   // ASCII is the same in both, and most of what passes through here.
-  if (std::all_of(utf8.begin(), utf8.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return std::string(utf8);
-  }
+  const std::size_t ascii = FirstNonAscii(utf8);
+  if (ascii == utf8.size()) return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
+  out.assign(utf8.substr(0, ascii));
+  for (std::size_t i = ascii; i < utf8.size();) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
     if (byte < 0x80) {
       out += static_cast<char>(byte);
@@ -198,13 +210,12 @@ std::size_t GbkLengthOf(std::uint32_t codePoint) {
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
-  if (std::all_of(gbk.begin(), gbk.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return std::string(gbk);
-  }
+  const std::size_t ascii = FirstNonAscii(gbk);
+  if (ascii == gbk.size()) return std::string(gbk);
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);
-  for (std::size_t i = 0; i < gbk.size();) {
+  out.assign(gbk.substr(0, ascii));
+  for (std::size_t i = ascii; i < gbk.size();) {
     const auto byte = static_cast<unsigned char>(gbk[i]);
     if (byte < 0x80) {
       out += static_cast<char>(byte);

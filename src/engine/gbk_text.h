@@ -30,6 +30,9 @@ inline std::size_t GbkCharLength(std::string_view text, std::size_t offset) {
              : 1;
 }
 
+// Offset of the first byte of 0x80 or above (the first that is not ASCII), or the text's size.
+std::size_t FirstNonAscii(std::string_view text);
+
 // UTF-8 to GBK. Only characters whose GBK form is ASCII or exactly two bytes may enter a
 // document; anything else (emoji, characters outside GBK, the euro sign, invalid UTF-8)
 // becomes "?", so a round trip never loses or mangles a character.

@@ -1,9 +1,13 @@
 #include "engine/number_text.h"
 
 #include <locale.h>
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace tabulex {
@@ -19,6 +23,80 @@ double ReadOutOfRange(const char* begin) {
   static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
   return strtod_l(begin, nullptr, cLocale);
 }
+
+// Exact powers of ten: every one up to 1e22 is a double.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common case without the general reader: at most 15 digits with an optional point and no
+// exponent. The digits make an integer below 2^53 and the scale a power of ten up to 1e22, both
+// exact, so their one correctly rounded division is the nearest double to the text.
+bool ReadShortDecimal(std::string_view text, double& value) {
+  std::uint64_t digits = 0;
+  int count = 0;
+  int decimals = 0;
+  bool point = false;
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++count > 15) return false;
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (point) ++decimals;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return false;
+  value = static_cast<double>(digits) / kPowersOfTen[decimals];
+  return true;
+}
+
+// The last few texts written, with their values. A calculation reads back the operand texts it
+// has just written, and a result is formatted through several round trips over one value:
+// each conversion is worked out once. Only exact facts are kept: a text is looked up for its
+// value only when it reads back as that value.
+class ConversionMemo {
+ public:
+  struct Entry {
+    double value{0};
+    bool readsBack{false};
+    std::uint8_t length{0};
+    char text[30]{};
+    std::string_view Text() const { return {text, length}; }
+  };
+
+  const Entry* FindValue(double value) const {
+    for (const Entry& entry : m_entries) {
+      if (entry.length > 0 && entry.value == value) return &entry;
+    }
+    return nullptr;
+  }
+  const Entry* FindText(std::string_view text) const {
+    for (const Entry& entry : m_entries) {
+      if (entry.readsBack && entry.Text() == text) return &entry;
+    }
+    return nullptr;
+  }
+  void Remember(double value, std::string_view text, bool readsBack) {
+    if (text.size() > sizeof(Entry::text)) return;
+    Entry& entry = m_entries[m_next];
+    m_next = (m_next + 1) % m_entries.size();
+    entry.value = value;
+    entry.readsBack = readsBack;
+    entry.length = static_cast<std::uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), entry.text);
+  }
+
+ private:
+  std::array<Entry, 4> m_entries{};
+  std::size_t m_next{0};
+};
+
+thread_local ConversionMemo t_memo;
 
 enum class NumberWords { Read, Refused };
 
@@ -40,6 +118,7 @@ double ReadNumber(std::string_view text, NumberWords words) {
     return 0.0;
   }
   double value = 0.0;
+  if (ReadShortDecimal(rest, value)) return negative ? -value : value;
   const auto [end, error] =
       std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
@@ -53,6 +132,7 @@ double ReadNumber(std::string_view text, NumberWords words) {
 }  // namespace
 
 double TextToNumber(std::string_view text) {
+  if (const auto* known = t_memo.FindText(text)) return known->value;
   return ReadNumber(text, NumberWords::Read);
 }
 
@@ -63,8 +143,8 @@ double TypedTextToNumber(std::string_view text) {
 namespace {
 
 // Appends the decimal digits of a small positive number.
-char* AppendNumber(char* out, int value) {
-  char digits[12];
+char* AppendNumber(char* out, std::uint64_t value) {
+  char digits[20];
   int count = 0;
   do {
     digits[count++] = static_cast<char>('0' + value % 10);
@@ -94,7 +174,7 @@ std::string GeneralForm(bool negative, const char* digits, int count, int expone
     const int power = exponent < 0 ? -exponent : exponent;
     if (power < 100) *out++ = '0';
     if (power < 10) *out++ = '0';
-    out = AppendNumber(out, power);
+    out = AppendNumber(out, static_cast<std::uint64_t>(power));
   } else if (exponent < 0) {
     *out++ = '0';
     *out++ = '.';
@@ -111,7 +191,8 @@ std::string GeneralForm(bool negative, const char* digits, int count, int expone
   return std::string(text, out);
 }
 
-// The slow, always exact way: the binary value rounded to 13 digits.
+// "%.13g" of the exact binary value through the library's correctly rounded conversion: for
+// values far from 1, beyond the reach of the 128-bit arithmetic below.
 std::string PreciseGeneralForm(double value) {
   char buffer[64];
   const auto result =
@@ -126,46 +207,141 @@ std::string PreciseGeneralForm(double value) {
   return text;
 }
 
+using Wide = unsigned __int128;
+
+constexpr int kMaxScale = 27;  // 5^27 < 2^63
+
+constexpr std::array<std::uint64_t, kMaxScale + 1> kPowersOfFive = [] {
+  std::array<std::uint64_t, kMaxScale + 1> powers{};
+  powers[0] = 1;
+  for (int k = 1; k <= kMaxScale; ++k) powers[k] = powers[k - 1] * 5;
+  return powers;
+}();
+
+int BitWidth(Wide x) {
+  const auto high = static_cast<std::uint64_t>(x >> 64);
+  return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(x));
+}
+
+// m·2^q·10^k as an exact fraction: its integer part, and whether the rest is nothing, below a
+// half, a half or above. False when the fraction does not fit 128 bits.
+struct Scaled {
+  std::uint64_t whole{0};
+  int rest{0};  // the part after the point against one half: -1 below (or 0 with exact), 0, 1
+  bool exact{true};
+};
+
+bool Scale(std::uint64_t m, int q, int k, Scaled& scaled) {
+  if (k > kMaxScale || k < -kMaxScale) return false;
+  Wide numerator = m;
+  Wide denominator = 1;
+  if (k >= 0) {
+    numerator *= kPowersOfFive[static_cast<std::size_t>(k)];
+  } else {
+    denominator = kPowersOfFive[static_cast<std::size_t>(-k)];
+  }
+  const int twos = q + k;  // 10^k is 5^k·2^k
+  if (twos >= 0) {
+    if (BitWidth(numerator) + twos > 127) return false;
+    numerator <<= twos;
+  } else {
+    if (BitWidth(denominator) - twos > 126) return false;
+    denominator <<= -twos;
+  }
+  const Wide whole = numerator / denominator;
+  const Wide twiceRest = (numerator % denominator) * 2;
+  if (whole >> 64 != 0) return false;
+  scaled.whole = static_cast<std::uint64_t>(whole);
+  scaled.exact = twiceRest == 0;
+  scaled.rest = twiceRest < denominator ? -1 : twiceRest == denominator ? 0 : 1;
+  return true;
+}
+
+constexpr std::uint64_t kLowest13Digits = 1000000000000;  // 10^12
+constexpr std::uint64_t kBeyond13Digits = 10000000000000;
+
+// The 13 significant digits of a positive normal value, rounded half to even as the exact
+// value is, with the decimal exponent of the first one; exact integer arithmetic on the
+// binary value. False when the value lies too far from 1 for it.
+bool ThirteenDigits(double value, std::uint64_t& digits, int& exponent, bool& exact) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+  if (biased == 0) return false;  // subnormal
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int q = biased - 1075;
+  // value lies in [2^e2, 2^(e2+1)): its decimal exponent is about e2·log10(2); the scaled
+  // integer part settles it.
+  const int e2 = biased - 1023;
+  exponent = static_cast<int>(std::floor(e2 * 0.30102999566398120));
+  Scaled scaled;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt == 3 || !Scale(m, q, 12 - exponent, scaled)) return false;
+    if (scaled.whole >= kBeyond13Digits) {
+      ++exponent;
+    } else if (scaled.whole < kLowest13Digits) {
+      --exponent;
+    } else {
+      break;
+    }
+  }
+  digits = scaled.whole;
+  if (scaled.rest > 0 || (scaled.rest == 0 && (digits & 1) != 0)) ++digits;
+  if (digits == kBeyond13Digits) {
+    digits = kLowest13Digits;
+    ++exponent;
+  }
+  exact = scaled.exact;
+  return true;
+}
+
+// Whether the text of digits·10^(exponent-12) reads back as value: the nearest double to it,
+// from an exact integer below 2^53 and an exact power of ten in one rounding. Unknown (false)
+// beyond 10^22.
+bool DigitsReadBackAs(std::uint64_t digits, int exponent, double value) {
+  const int scale = exponent - 12;
+  if (scale > 22 || scale < -22) return false;
+  const auto whole = static_cast<double>(digits);
+  const double read = scale >= 0 ? whole * kPowersOfTen[static_cast<std::size_t>(scale)]
+                                 : whole / kPowersOfTen[static_cast<std::size_t>(-scale)];
+  return read == value;
+}
+
+// readsBack tells whether the text reads back as the value itself (false when unknown).
+std::string FiniteNumberToText(double value, bool& readsBack) {
+  readsBack = true;
+  const double magnitude = std::fabs(value);
+  if (magnitude < 1e13 && magnitude == std::trunc(magnitude)) {
+    // A whole number of 13 digits or fewer is its digits: most intermediates are.
+    char text[16];
+    char* out = text;
+    if (value < 0) *out++ = '-';
+    out = AppendNumber(out, static_cast<std::uint64_t>(magnitude));
+    return std::string(text, out);
+  }
+  std::uint64_t digits = 0;
+  int exponent = 0;
+  bool exact = false;
+  if (!ThirteenDigits(magnitude, digits, exponent, exact)) {
+    readsBack = false;
+    return PreciseGeneralForm(value);
+  }
+  readsBack = exact || DigitsReadBackAs(digits, exponent, magnitude);
+  char text[13];
+  for (int k = 12; k >= 0; --k, digits /= 10) text[k] = static_cast<char>('0' + digits % 10);
+  return GeneralForm(value < 0, text, 13, exponent);
+}
+
 }  // namespace
 
-// The shortest decimal that reads back as the value (fast to find) settles the 13 digits of
-// "%.13g" too, without working on the exact binary value: within half a unit in the last place
-// of a double there is no room for a 13-digit rounding boundary. With 13 digits or fewer they
-// are the digits; with 15 or more, rounding them to 13 rounds the exact value alike (a
-// boundary in the value's reach would be a shorter decimal that reads back). Only 14 digits
-// can sit on a boundary: those take the exact way.
 std::string NumberToText(double value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   if (value == 0) return std::signbit(value) ? "-0" : "0";
-  char buffer[64];
-  const char* const end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
-  const bool negative = buffer[0] == '-';
-  char digits[24];
-  int count = 0;
-  const char* p = buffer + (negative ? 1 : 0);
-  for (; *p != 'e'; ++p) {
-    if (*p != '.') digits[count++] = *p;
-  }
-  int exponent = 0;
-  std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
-  if (count == 14) return PreciseGeneralForm(value);
-  if (count > 13) {
-    const bool up = digits[13] >= '5';
-    count = 13;
-    if (up) {
-      int k = 13;
-      while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
-      if (k == 0) {
-        digits[0] = '1';  // 9.99…9 became 10.00…0: one digit more in front, one less behind
-        ++exponent;
-      } else {
-        ++digits[k - 1];
-      }
-    }
-  }
-  return GeneralForm(negative, digits, count, exponent);
+  if (const auto* known = t_memo.FindValue(value)) return std::string(known->Text());
+  bool readsBack = false;
+  std::string text = FiniteNumberToText(value, readsBack);
+  t_memo.Remember(value, text, readsBack);
+  return text;
 }
 
 }  // namespace tabulex

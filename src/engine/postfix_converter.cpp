@@ -8,13 +8,13 @@
 namespace tabulex {
 namespace {
 
-bool IsNumberToken(const std::string& token) {
+bool IsNumberToken(std::string_view token) {
   if (token.empty()) return false;
   const char c = token[0];
   return (c >= '0' && c <= '9') || c == '.' || ((c == '+' || c == '-') && token.size() > 1);
 }
 
-bool IsOneOf(const std::string& token, std::initializer_list<std::string_view> set) {
+bool IsOneOf(std::string_view token, std::initializer_list<std::string_view> set) {
   for (std::string_view s : set) {
     if (token == s) return true;
   }
@@ -39,50 +39,50 @@ bool IsPrefixToken(std::string_view token) {
   return false;
 }
 
-Outcome<PostfixQueue> PostfixConverter(TokenList marked) {
+Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
   PostfixQueue queue;
   queue.reserve(marked.size());
-  std::vector<std::string> stack;
+  std::vector<std::string_view> stack;
 
   auto popTo = [&] {
-    queue.push_back(std::move(stack.back()));
+    queue.push_back(stack.back());
     stack.pop_back();
   };
   auto popPrefixes = [&] {
     while (!stack.empty() && IsPrefixToken(stack.back())) popTo();
   };
 
-  for (std::string& t : marked) {
+  for (std::string_view t : marked) {
     if (t == kEndMarker) break;
     if (IsPrefixToken(t)) {
-      stack.push_back(std::move(t));
+      stack.push_back(t);
     } else if (t == "!" || t == "%" || t == gbk::kPerMille) {
-      queue.push_back(std::move(t));
+      queue.push_back(t);
     } else if (IsNumberToken(t)) {
-      queue.push_back(t[0] == '.' ? "0" + t : std::move(t));
+      queue.push_back(t);
       popPrefixes();
     } else if (t == "(") {
-      stack.push_back(std::move(t));
+      stack.push_back(t);
     } else if (t == ")") {
       while (!stack.empty() && stack.back() != "(") popTo();
       if (!stack.empty()) stack.pop_back();
       popPrefixes();
     } else if (t == "+" || t == "-") {
       while (!stack.empty() && stack.back() != "(" && stack.back() != ",") popTo();
-      stack.push_back(std::move(t));
+      stack.push_back(t);
     } else if (t == "*" || t == "@" || t == "\\") {
       while (!stack.empty() && IsOneOf(stack.back(), {"*", "@", "\\", "^", "|"})) popTo();
-      stack.push_back(std::move(t));
+      stack.push_back(t);
     } else if (t == "^" || t == "|") {
       while (!stack.empty() && IsOneOf(stack.back(), {"^", "|"})) popTo();
-      stack.push_back(std::move(t));
+      stack.push_back(t);
     } else if (t == ",") {
       if (stack.empty()) return CommaMisplaced();
       while (stack.back() != "(" && stack.back() != ",") {
         if (stack.size() == 1) return CommaMisplaced();
         popTo();
       }
-      stack.push_back(std::move(t));
+      stack.push_back(t);
     }
     // Anything else, such as a number that begins with the fraction separator, is dropped.
   }

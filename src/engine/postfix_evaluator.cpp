@@ -14,9 +14,9 @@
 namespace tabulex {
 namespace {
 
-bool IsNumberToken(const std::string& t) {
+bool IsNumberToken(std::string_view t) {
   const char c = t[0];
-  return (c >= '0' && c <= '9') || c == '/' || ((c == '+' || c == '-') && t.size() > 1);
+  return (c >= '0' && c <= '9') || c == '.' || c == '/' || ((c == '+' || c == '-') && t.size() > 1);
 }
 
 // The value of a binary literal "0b101"; "0b" alone is 0.
@@ -55,7 +55,8 @@ class Evaluator {
 
   Evaluation Run(const PostfixQueue& queue) {
     Evaluation evaluation;
-    for (const std::string& t : queue) {
+    m_operands.reserve(queue.size());
+    for (std::string_view t : queue) {
       if (t == kEndMarker) break;
       if (auto failure = Apply(t)) {
         evaluation.failure = std::move(failure);
@@ -75,7 +76,7 @@ class Evaluator {
   }
 
  private:
-  std::optional<Failure> Apply(const std::string& t) {
+  std::optional<Failure> Apply(std::string_view t) {
     if (t == ",") return JoinArguments();
     if (IsNumberToken(t)) return PushNumber(t);
     if (IsBinaryOperator(t)) return ApplyBinary(t);
@@ -102,12 +103,15 @@ class Evaluator {
     return std::nullopt;
   }
 
-  std::optional<Failure> PushNumber(const std::string& t) {
+  std::optional<Failure> PushNumber(std::string_view t) {
+    // A leading point gets its zero: ".5" is "0.5".
+    const std::string withZero = t[0] == '.' ? "0" + std::string(t) : std::string();
+    if (!withZero.empty()) t = withZero;
     if (t.find('.') != std::string::npos) m_style = OperandStyle::DecimalInput;
     if (t.starts_with("0b")) {
       Push(NumberToText(BinaryLiteralValue(t)));
     } else if (t.find('/') == std::string::npos) {
-      Push(t);  // kept as written until an operation reads it
+      Push(std::string(t));  // kept as written until an operation reads it
     } else {
       const auto fraction = FractionOperandValue(t, m_style);
       if (!fraction.ok()) return fraction.failure();
@@ -117,7 +121,7 @@ class Evaluator {
     return std::nullopt;
   }
 
-  std::optional<Failure> ApplyBinary(const std::string& t) {
+  std::optional<Failure> ApplyBinary(std::string_view t) {
     if (m_operands.size() <= 1) return ExpressionError("请检查操作符前后是否缺少操作数！");
     Operand& second = m_operands[m_operands.size() - 2];
     const Operand& top = m_operands.back();
@@ -129,13 +133,12 @@ class Evaluator {
     return std::nullopt;
   }
 
-  std::optional<Failure> ApplyUnary(const std::string& t) {
+  std::optional<Failure> ApplyUnary(std::string_view t) {
     m_style = OperandStyle::DecimalInput;
-    const std::string name = GbkToUtf8(t);
-    if (m_operands.empty()) return CalculationError(name + "函数参数不能为空！");
+    if (m_operands.empty()) return CalculationError(GbkToUtf8(t) + "函数参数不能为空！");
     Operand& top = m_operands.back();
     if (top.IsList()) {
-      return CalculationError("为" + name + "函数提供过多的参数，函数参数必须为1个！");
+      return CalculationError("为" + GbkToUtf8(t) + "函数提供过多的参数，函数参数必须为1个！");
     }
     const double x = TextToNumber(top.text);
     const auto r =
@@ -146,9 +149,9 @@ class Evaluator {
     return std::nullopt;
   }
 
-  std::optional<Failure> ApplyList(const std::string& t) {
+  std::optional<Failure> ApplyList(std::string_view t) {
     m_style = OperandStyle::DecimalInput;
-    if (m_operands.empty()) return CalculationError("求" + t + "函数参数不能为空！");
+    if (m_operands.empty()) return CalculationError("求" + std::string(t) + "函数参数不能为空！");
     const auto r = ApplyListFunction(t, m_operands.back().Pieces());
     if (!r.ok()) return r.failure();
     m_operands.back() = Operand{r.value(), {}};

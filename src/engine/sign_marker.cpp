@@ -3,12 +3,12 @@
 namespace tabulex {
 namespace {
 
-bool IsOperandStart(const std::string& token) {
+bool IsOperandStart(std::string_view token) {
   return token == "(" || (!token.empty() && token[0] >= '0' && token[0] <= '9');
 }
 
 // Tokens after which a sign belongs to what follows: operators, "(", "," and function names.
-bool TakesPrefixSignAfter(const std::string& token) {
+bool TakesPrefixSignAfter(std::string_view token) {
   static constexpr std::string_view kOperators[] = {"*", ",", "@", "^", "-", "+", "|", "(", "\\"};
   for (std::string_view op : kOperators) {
     if (token == op) return true;
@@ -31,7 +31,7 @@ TokenList SignMarker(TokenList tokens) {
         isSign && i + 1 < tokens.size() && IsOperandStart(tokens[i + 1]) && afterPrefixPlace;
     afterPrefixPlace = TakesPrefixSignAfter(tokens[i]);
     if (!prefix) {
-      if (kept != i) tokens[kept] = std::move(tokens[i]);
+      tokens[kept] = tokens[i];
       ++kept;
     } else if (tokens[i] == "-") {
       tokens[kept++] = "~";

@@ -1,5 +1,7 @@
 #include "engine/text_file_format.h"
 
+#include <algorithm>
+
 #include "engine/gbk_text.h"
 
 namespace tabulex {
@@ -96,12 +98,15 @@ std::string EncodeText(std::string_view gbk, const TextFileFormat& format) {
   } else {
     const char lineEnd = format.lineEnd == LineEnd::Lf ? '\n' : '\r';
     lines.reserve(gbk.size());
-    for (std::size_t i = 0; i < gbk.size(); ++i) {
-      if (gbk[i] == '\r' && i + 1 < gbk.size() && gbk[i + 1] == '\n') {
+    for (std::size_t i = 0; i < gbk.size();) {
+      const std::size_t cr = std::min(gbk.find('\r', i), gbk.size());
+      lines.append(gbk.substr(i, cr - i));
+      if (cr + 1 < gbk.size() && gbk[cr + 1] == '\n') {
         lines += lineEnd;
-        ++i;
+        i = cr + 2;
       } else {
-        lines += gbk[i];
+        if (cr < gbk.size()) lines += '\r';
+        i = cr + 1;
       }
     }
   }

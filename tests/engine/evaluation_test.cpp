@@ -21,7 +21,8 @@ constexpr int kRadians = 2;
 
 Evaluation Evaluate(const std::string& normalised, int angleUnit = kDegrees,
                     ConversionRun run = ConversionRun::Normal) {
-  const auto tokens = ExpressionTokenizer(Utf8ToGbk(normalised) + " ");
+  const std::string text = Utf8ToGbk(normalised) + " ";  // the tokens are views of it
+  const auto tokens = ExpressionTokenizer(text);
   EXPECT_TRUE(tokens.ok()) << normalised;
   if (!tokens.ok()) return {};
   return EvaluateExpression(tokens.value(), run, angleUnit);

@@ -30,7 +30,8 @@ struct Row {
 
 void Check(const Row& row) {
   SCOPED_TRACE(row.normalised);
-  const auto out = ExpressionTokenizer(Utf8ToGbk(row.normalised) + " ");
+  const std::string text = Utf8ToGbk(row.normalised) + " ";  // the tokens are views of it
+  const auto out = ExpressionTokenizer(text);
   if (row.message.empty()) {
     ASSERT_TRUE(out.ok()) << GbkToUtf8(out.message());
     EXPECT_EQ(Joined(out.value()), row.tokens);
