@@ -9,22 +9,24 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-bool TextStream::ReadLine(std::string& line, std::string& lineEnd) {
+bool TextStream::ReadLine(std::string& line, std::string_view& lineEnd) {
   if (m_pending.empty()) {
     if (!m_in || !std::getline(m_in, m_pending, '\n')) return false;
     if (!m_in.eof()) m_pending += '\n';
   }
-  // A lone CR ends a line too; CR LF is one line end.
-  const std::size_t end = m_pending.find_first_of("\r\n");
-  if (end == std::string::npos) {
-    line = std::move(m_pending);
-    lineEnd.clear();
+  // A lone CR ends a line too; CR LF is one line end. getline stopped at the first LF, so an
+  // LF can only be the last byte.
+  const std::size_t cr = m_pending.find('\r');
+  const bool lf = m_pending.ends_with('\n');
+  if (cr == std::string::npos || (lf && cr + 2 == m_pending.size())) {
+    lineEnd = cr != std::string::npos ? "\r\n" : lf ? "\n" : "";
+    line.swap(m_pending);
+    m_pending.clear();
+    line.resize(line.size() - lineEnd.size());
   } else {
-    const bool crLf =
-        m_pending[end] == '\r' && end + 1 < m_pending.size() && m_pending[end + 1] == '\n';
-    line = m_pending.substr(0, end);
-    lineEnd = m_pending.substr(end, crLf ? 2 : 1);
-    m_pending.erase(0, end + lineEnd.size());
+    lineEnd = "\r";
+    line.assign(m_pending, 0, cr);
+    m_pending.erase(0, cr + 1);
   }
   return true;
 }
@@ -39,7 +41,7 @@ void TextStream::Decide(std::string_view line) {
 std::optional<std::string> TextStream::NextText() {
   if (OutputFailed()) return std::nullopt;
   std::string line;
-  std::string lineEnd;
+  std::string_view lineEnd;
   if (!ReadLine(line, lineEnd)) return std::nullopt;
   if (!m_started) {
     m_started = true;
@@ -54,9 +56,11 @@ std::optional<std::string> TextStream::NextText() {
   if (!lineEnd.empty() && !m_lineEnd) {
     m_lineEnd = lineEnd == "\r\n" ? LineEnd::CrLf : lineEnd == "\n" ? LineEnd::Lf : LineEnd::Cr;
   }
-  std::string gbk = m_encoding == FileEncoding::Utf8 ? Utf8ToGbk(line) : std::move(line);
-  if (!lineEnd.empty()) gbk += "\r\n";
-  return gbk;
+  if (m_encoding == FileEncoding::Utf8 && FirstNonAscii(line) != line.size()) {
+    line = Utf8ToGbk(line);
+  }
+  if (!lineEnd.empty()) line += "\r\n";
+  return line;
 }
 
 TextFileFormat TextStream::Format() const {

@@ -34,7 +34,7 @@ class TextStream final : public BatchStream {
 
  private:
   // The next line of the input with its line end as read ("\n", "\r\n", "\r" or none).
-  bool ReadLine(std::string& line, std::string& lineEnd);
+  bool ReadLine(std::string& line, std::string_view& lineEnd);
   void Decide(std::string_view line);
   TextFileFormat Format() const;
 

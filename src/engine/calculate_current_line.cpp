@@ -38,7 +38,9 @@ void CalculateCurrentLine(const CalcContext& context) {
   // Converted once: this message follows every calculation of a batch.
   static const std::string kTimeTaken = StatusMessage(StatusKind::Finished, "用时 ");
   static const std::string kSeconds = Utf8ToGbk(" 秒");
-  context.status.ShowStatus(kTimeTaken + seconds + kSeconds);
+  std::string message;
+  message.reserve(kTimeTaken.size() + seconds.size() + kSeconds.size());
+  context.status.ShowStatus(message.append(kTimeTaken).append(seconds).append(kSeconds));
 }
 
 }  // namespace tabulex

@@ -41,8 +41,8 @@ CurrentLine FindCurrentLine(const EditorBuffer& editor, std::size_t caret) {
     line.begin = AfterLastCrLfBefore(editor, end);
   } else {
     line.begin = AfterLastCrLfBefore(editor, prefix);
-    end = line.begin;
-    while (end < length && !IsCrLfAt(editor, end)) ++end;
+    end = editor.FindByte('\r', line.begin);
+    while (end < length && !IsCrLfAt(editor, end)) end = editor.FindByte('\r', end + 1);
   }
   line.text = editor.Slice(line.begin, end - line.begin);
   return line;

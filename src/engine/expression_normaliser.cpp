@@ -7,6 +7,10 @@
 namespace tabulex {
 namespace {
 
+bool IsBracket(char c) {
+  return c == '(' || c == ')' || c == '[' || c == ']' || c == '{' || c == '}';
+}
+
 bool EndsWithNumberByte(const std::string& out) {
   return !out.empty() && (out.back() == '.' || (out.back() >= '0' && out.back() <= '9'));
 }
@@ -67,8 +71,10 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
         out += ch;
         break;
     }
-    if (auto failure = brackets.CheckBracket(ch)) return *failure;
-    brackets.CountBracket(ch);
+    if (IsBracket(ch)) {
+      if (auto failure = brackets.CheckBracket(ch)) return *failure;
+      brackets.CountBracket(ch);
+    }
     ++i;
   }
   if (auto failure = brackets.CheckBracketTotals()) return *failure;

@@ -25,15 +25,18 @@ std::string PrepareExpressionText(std::string_view expression) {
   std::string out;
   out.reserve(expression.size() + 1);
   for (std::size_t i = 0; i < expression.size();) {
+    if (static_cast<unsigned char>(expression[i]) < 0x80) {
+      const char c = expression[i++];
+      if (c != ' ') out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+      continue;
+    }
     const std::size_t length = GbkCharLength(expression, i);
     if (IsSpaceAt(expression, i)) {
       i += length;
       continue;
     }
     if (length == 1) {
-      char c = expression[i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-      out += c;
+      out += expression[i];  // a byte that starts no two-byte character
     } else {
       const std::string_view ch = expression.substr(i, 2);
       const auto lead = static_cast<unsigned char>(ch[0]);

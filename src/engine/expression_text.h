@@ -5,14 +5,13 @@
 #include <string_view>
 
 #include "engine/gbk_chars.h"
-#include "engine/gbk_text.h"
 
 namespace tabulex {
 
 // True for the characters the calculation treats as spaces: ASCII and the full-width space.
 inline bool IsSpaceAt(std::string_view gbk, std::size_t offset) {
-  return gbk[offset] == ' ' ||
-         (gbk.substr(offset, 2) == gbk::kFullWidthSpace && GbkCharLength(gbk, offset) == 2);
+  return gbk[offset] == ' ' || (gbk[offset] == gbk::kFullWidthSpace[0] && offset + 1 < gbk.size() &&
+                                gbk[offset + 1] == gbk::kFullWidthSpace[1]);
 }
 
 // The text without its ASCII and full-width spaces.

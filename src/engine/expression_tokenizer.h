@@ -21,4 +21,14 @@ inline constexpr std::string_view kEText = "2.718281828459045";
 
 Outcome<TokenList> ExpressionTokenizer(std::string_view normalisedText);
 
+// A one-byte token that is one of bytes. Operators and brackets are told apart by their byte,
+// not by comparing texts: this runs on every token.
+inline bool IsByteToken(std::string_view token, std::string_view bytes) {
+  if (token.size() != 1) return false;
+  for (char byte : bytes) {
+    if (token[0] == byte) return true;
+  }
+  return false;
+}
+
 }  // namespace tabulex

@@ -17,7 +17,8 @@ Content ContentOf(const std::string& line) {
   Content content;
   bool seen = false;
   for (std::size_t i = 0; i < line.size();) {
-    const std::size_t length = GbkCharLength(line, i);
+    const std::size_t length =
+        static_cast<unsigned char>(line[i]) < 0x80 ? 1 : GbkCharLength(line, i);
     if (!IsSpaceAt(line, i)) {
       if (!seen) content.first = i;
       seen = true;

@@ -24,11 +24,6 @@ double ReadOutOfRange(const char* begin) {
   return strtod_l(begin, nullptr, cLocale);
 }
 
-// Exact powers of ten: every one up to 1e22 is a double.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 // The common case without the general reader: at most 15 digits with an optional point and no
 // exponent. The digits make an integer below 2^53 and the scale a power of ten up to 1e22, both
 // exact, so their one correctly rounded division is the nearest double to the text.
@@ -51,7 +46,7 @@ bool ReadShortDecimal(std::string_view text, double& value) {
     }
   }
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return false;
-  value = static_cast<double>(digits) / kPowersOfTen[decimals];
+  value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
   return true;
 }
 
@@ -133,6 +128,9 @@ double ReadNumber(std::string_view text, NumberWords words) {
 
 double TextToNumber(std::string_view text) {
   if (const auto* known = t_memo.FindText(text)) return known->value;
+  // Most texts are plain digits, as typed or as written by NumberToText.
+  double value = 0;
+  if (!text.empty() && IsDigit(text[0]) && ReadShortDecimal(text, value)) return value;
   return ReadNumber(text, NumberWords::Read);
 }
 
@@ -294,6 +292,20 @@ bool ThirteenDigits(double value, std::uint64_t& digits, int& exponent, bool& ex
   return true;
 }
 
+// Writes value as exactly count decimal digits, leading zeros included.
+void WritePairs(char* out, std::uint32_t value, int count) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  for (int k = count; k >= 2; k -= 2, value /= 100) {
+    const std::uint32_t pair = value % 100;
+    out[k - 2] = kPairs[2 * pair];
+    out[k - 1] = kPairs[2 * pair + 1];
+  }
+  if (count % 2 != 0) out[0] = static_cast<char>('0' + value % 10);
+}
+
 // Whether the text of digits·10^(exponent-12) reads back as value: the nearest double to it,
 // from an exact integer below 2^53 and an exact power of ten in one rounding. Unknown (false)
 // beyond 10^22.
@@ -301,8 +313,8 @@ bool DigitsReadBackAs(std::uint64_t digits, int exponent, double value) {
   const int scale = exponent - 12;
   if (scale > 22 || scale < -22) return false;
   const auto whole = static_cast<double>(digits);
-  const double read = scale >= 0 ? whole * kPowersOfTen[static_cast<std::size_t>(scale)]
-                                 : whole / kPowersOfTen[static_cast<std::size_t>(-scale)];
+  const double read = scale >= 0 ? whole * kExactPowersOfTen[static_cast<std::size_t>(scale)]
+                                 : whole / kExactPowersOfTen[static_cast<std::size_t>(-scale)];
   return read == value;
 }
 
@@ -327,7 +339,9 @@ std::string FiniteNumberToText(double value, bool& readsBack) {
   }
   readsBack = exact || DigitsReadBackAs(digits, exponent, magnitude);
   char text[13];
-  for (int k = 12; k >= 0; --k, digits /= 10) text[k] = static_cast<char>('0' + digits % 10);
+  // Two halves in 32 bits, two digits a step: cheaper than thirteen 64-bit divisions.
+  WritePairs(text, static_cast<std::uint32_t>(digits / 100000000), 5);
+  WritePairs(text + 5, static_cast<std::uint32_t>(digits % 100000000), 8);
   return GeneralForm(value < 0, text, 13, exponent);
 }
 

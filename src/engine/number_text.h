@@ -22,6 +22,11 @@ double TypedTextToNumber(std::string_view text);
 // is "-0"; non-finite values are "inf", "-inf" and "nan".
 std::string NumberToText(double value);
 
+// 10^0 to 10^22: every one is an exact double.
+inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // Every comparison between doubles in the engine allows this much.
 inline constexpr double kEngineTolerance = 0.0000001;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/expression_tokenizer.h"
 #include "engine/function_library.h"
 #include "engine/gbk_chars.h"
 #include "engine/number_text.h"
@@ -31,12 +32,11 @@ Outcome<double> Factorial(double x) {
 }  // namespace
 
 bool IsBinaryOperator(std::string_view token) {
-  return token == "+" || token == "-" || token == "*" || token == "@" || token == "\\" ||
-         token == "^" || token == "|";
+  return IsByteToken(token, "+-*@\\^|");
 }
 
 bool IsUnaryOperator(std::string_view token) {
-  return token == "!" || token == "%" || token == gbk::kPerMille || token == "~";
+  return IsByteToken(token, "!%~") || token == gbk::kPerMille;
 }
 
 Outcome<double> ApplyBinaryOperator(std::string_view op, double x, double y) {

@@ -14,13 +14,6 @@ bool IsNumberToken(std::string_view token) {
   return (c >= '0' && c <= '9') || c == '.' || ((c == '+' || c == '-') && token.size() > 1);
 }
 
-bool IsOneOf(std::string_view token, std::initializer_list<std::string_view> set) {
-  for (std::string_view s : set) {
-    if (token == s) return true;
-  }
-  return false;
-}
-
 Failure CommaMisplaced() {
   return ExpressionError("逗号位置错误！");
 }
@@ -29,7 +22,8 @@ Failure CommaMisplaced() {
 
 bool IsPrefixToken(std::string_view token) {
   // Numbers and operators are most tokens: they never begin with a letter.
-  if (token.empty() || !((token[0] >= 'a' && token[0] <= 'z') || token == "~")) return false;
+  if (token.empty() || !((token[0] >= 'a' && token[0] <= 'z') || IsByteToken(token, "~")))
+    return false;
   static constexpr std::array<std::string_view, 22> kPrefix = {
       "sin", "cos", "tan", "asin", "acos", "atan", "sinh", "cosh", "tanh", "sqr",  "abs",
       "int", "exp", "ln",  "lg",   "log",  "max",  "min",  "sum",  "if",   "tjfx", "~"};
@@ -43,6 +37,7 @@ Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
   PostfixQueue queue;
   queue.reserve(marked.size());
   std::vector<std::string_view> stack;
+  stack.reserve(marked.size());
 
   auto popTo = [&] {
     queue.push_back(stack.back());
@@ -56,29 +51,29 @@ Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
     if (t == kEndMarker) break;
     if (IsPrefixToken(t)) {
       stack.push_back(t);
-    } else if (t == "!" || t == "%" || t == gbk::kPerMille) {
+    } else if (IsByteToken(t, "!%") || t == gbk::kPerMille) {
       queue.push_back(t);
     } else if (IsNumberToken(t)) {
       queue.push_back(t);
       popPrefixes();
-    } else if (t == "(") {
+    } else if (IsByteToken(t, "(")) {
       stack.push_back(t);
-    } else if (t == ")") {
-      while (!stack.empty() && stack.back() != "(") popTo();
+    } else if (IsByteToken(t, ")")) {
+      while (!stack.empty() && !IsByteToken(stack.back(), "(")) popTo();
       if (!stack.empty()) stack.pop_back();
       popPrefixes();
-    } else if (t == "+" || t == "-") {
-      while (!stack.empty() && stack.back() != "(" && stack.back() != ",") popTo();
+    } else if (IsByteToken(t, "+-")) {
+      while (!stack.empty() && !IsByteToken(stack.back(), "(,")) popTo();
       stack.push_back(t);
-    } else if (t == "*" || t == "@" || t == "\\") {
-      while (!stack.empty() && IsOneOf(stack.back(), {"*", "@", "\\", "^", "|"})) popTo();
+    } else if (IsByteToken(t, "*@\\")) {
+      while (!stack.empty() && IsByteToken(stack.back(), "*@\\^|")) popTo();
       stack.push_back(t);
-    } else if (t == "^" || t == "|") {
-      while (!stack.empty() && IsOneOf(stack.back(), {"^", "|"})) popTo();
+    } else if (IsByteToken(t, "^|")) {
+      while (!stack.empty() && IsByteToken(stack.back(), "^|")) popTo();
       stack.push_back(t);
-    } else if (t == ",") {
+    } else if (IsByteToken(t, ",")) {
       if (stack.empty()) return CommaMisplaced();
-      while (stack.back() != "(" && stack.back() != ",") {
+      while (!IsByteToken(stack.back(), "(,")) {
         if (stack.size() == 1) return CommaMisplaced();
         popTo();
       }

@@ -21,6 +21,22 @@ std::string TextBuffer::Slice(std::size_t start, std::size_t length) const {
   return out;
 }
 
+std::size_t TextBuffer::FindByte(char byte, std::size_t from) const {
+  // The text before the gap, then the text after it.
+  const std::size_t length = Length();
+  if (from < m_gapStart) {
+    const void* found = std::memchr(m_data.data() + from, byte, m_gapStart - from);
+    if (found != nullptr)
+      return static_cast<std::size_t>(static_cast<const char*>(found) - m_data.data());
+    from = m_gapStart;
+  }
+  if (from >= length) return length;
+  const char* after = m_data.data() + GapLength();
+  const void* found = std::memchr(after + from, byte, length - from);
+  return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - after)
+                          : length;
+}
+
 std::size_t TextBuffer::CharStart(std::size_t offset) const {
   // A byte below 0x40 is a character of its own and never the second byte of one, so the
   // walk can start right after the nearest such byte instead of at the line's beginning.

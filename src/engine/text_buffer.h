@@ -20,6 +20,7 @@ class TextBuffer final : public EditorBuffer {
     return offset < m_gapStart ? m_data[offset] : m_data[offset + GapLength()];
   }
   std::string Slice(std::size_t start, std::size_t length) const override;
+  std::size_t FindByte(char byte, std::size_t from) const override;
 
   std::size_t Caret() const override { return m_selectionStart; }
   std::size_t SelectionLength() const override { return m_selectionLength; }

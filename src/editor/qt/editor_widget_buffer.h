@@ -29,6 +29,9 @@ class EditorWidgetBuffer final : public QObject, public EditorBuffer {
   std::size_t Length() const override { return m_text.Length(); }
   char ByteAt(std::size_t offset) const override { return m_text.ByteAt(offset); }
   std::string Slice(std::size_t start, std::size_t length) const override;
+  std::size_t FindByte(char byte, std::size_t from) const override {
+    return m_text.FindByte(byte, from);
+  }
 
   std::size_t Caret() const override;
   std::size_t SelectionLength() const override;
