@@ -131,6 +131,7 @@ int CalculateExpression(const CliOptions& options, const CalcSettings& settings,
   TextBuffer buffer(WithCrLf(Utf8ToGbk(options.expression)));
   buffer.SetCaret(buffer.Length());
   CalculationState state;
+  state.keepsAccumulator = false;
   LastStatus status;
   NoClipboard clipboard;
   SteadyTickSource ticks;
@@ -178,12 +179,13 @@ int CalculateText(const CliOptions& options, const CalcSettings& settings, std::
 
   TextBuffer buffer;
   CalculationState state;
+  state.keepsAccumulator = false;
   StatusLines statusLines(err);
   NoStatus noStatus;
   NoClipboard clipboard;
   SteadyTickSource ticks;
   StatusSink& status = options.showStatus ? static_cast<StatusSink&>(statusLines) : noStatus;
-  TextStream stream(input, write, encoding, state);
+  TextStream stream(input, write, encoding);
   BatchCalculate(CalcContext{buffer, settings, state, status, clipboard, ticks}, stream);
 
   if (inPlace) {

@@ -78,6 +78,7 @@ int RunTerminalSession(const CalcSettings& settings, bool showStatus, std::ostre
     read_history(history.c_str());
   }
   CalculationState state;
+  state.keepsAccumulator = false;
   LineStatus status(showStatus, err);
   NoClipboard clipboard;
   SteadyTickSource ticks;
@@ -92,7 +93,6 @@ int RunTerminalSession(const CalcSettings& settings, bool showStatus, std::ostre
     TextBuffer buffer(gbk);
     status.last.clear();
     BatchCalculate(CalcContext{buffer, settings, state, status, clipboard, ticks});
-    state.accumulatorList.clear();  // no accumulator window here
     if (buffer.Text() != gbk) {
       out << GbkToUtf8(buffer.Text()) << "\n";
     } else if (!status.last.empty()) {

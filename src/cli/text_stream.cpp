@@ -73,8 +73,6 @@ TextFileFormat TextStream::Format() const {
 }
 
 void TextStream::Finished(std::string_view gbk) {
-  // The command line has no accumulator window: nothing of the run is kept.
-  m_state.accumulatorList.clear();
   if (gbk.empty() || OutputFailed()) return;
   std::string bytes = EncodeText(gbk, Format());
   if (m_byteOrderMark) {

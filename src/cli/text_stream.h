@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "engine/batch_calculation.h"
-#include "engine/calculation_state.h"
 #include "engine/text_file_format.h"
 
 namespace tabulex {
@@ -22,9 +21,8 @@ class TextStream final : public BatchStream {
   // write takes the output's bytes; false when they could not be written.
   using Writer = std::function<bool(std::string_view)>;
 
-  TextStream(std::istream& in, Writer write, std::optional<FileEncoding> encoding,
-             CalculationState& state)
-      : m_in{in}, m_write{std::move(write)}, m_encoding{encoding}, m_state{state} {}
+  TextStream(std::istream& in, Writer write, std::optional<FileEncoding> encoding)
+      : m_in{in}, m_write{std::move(write)}, m_encoding{encoding} {}
 
   std::optional<std::string> NextText() override;
   void Finished(std::string_view gbk) override;
@@ -46,7 +44,6 @@ class TextStream final : public BatchStream {
   bool m_byteOrderMark{false};
   bool m_started{false};
   std::string m_pending;  // read after a lone CR, still to be returned as lines
-  CalculationState& m_state;
 };
 
 }  // namespace tabulex

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <optional>
-#include <vector>
+#include <string>
 
 #include "engine/outcome.h"
 
@@ -18,7 +18,7 @@ class BracketChecker {
   std::optional<Failure> CheckBracketTotals() const;
 
  private:
-  std::vector<char> m_bracketStack;
+  std::string m_bracketStack;  // the open brackets, innermost last; short ones need no allocation
   int m_round{0};
   int m_square{0};
   int m_curly{0};

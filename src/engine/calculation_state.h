@@ -17,6 +17,7 @@ struct CalculationState {
   std::string extractedLine;      // what that run took out
   bool evaluationReached{false};  // the evaluation of the last run read its whole queue
   AccumulatorList accumulatorList;
+  bool keepsAccumulator{true};  // false where no accumulator window shows it: the command line
 };
 
 }  // namespace tabulex

@@ -71,7 +71,7 @@ class Tokenizer {
     std::string_view name;
 
     // A binary literal: "0b" where a number starts, then binary digits; one number token.
-    if (Rest().starts_with("0b")) {
+    if (c == '0' && After() == 'b') {
       if (!NumberMayStartHere()) return ExpressionError("缺少必要的运算符！");
       std::size_t end = m_i + 2;
       while (At(end) == '0' || At(end) == '1') ++end;

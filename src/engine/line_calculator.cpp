@@ -70,7 +70,9 @@ bool LineCalculator::Run() {
                       settings);
   auto& accumulator = state.accumulatorList;
   if (result.bareNumber) {
-    accumulator.push_back({static_cast<int>(accumulator.size()) + 1, "", result.shown});
+    if (state.keepsAccumulator) {
+      accumulator.push_back({static_cast<int>(accumulator.size()) + 1, "", result.shown});
+    }
     m_context.status.ShowStatus(
         StatusMessage(StatusKind::Hint, "没有可计算的表达式,值已加入累加器！"));
     return false;
@@ -84,7 +86,9 @@ bool LineCalculator::Run() {
   editor.ReplaceSelection(result.written + std::string(spaces, ' '));
   editor.SetCaret(editor.Caret() - spaces);
 
-  accumulator.push_back({static_cast<int>(accumulator.size()) + 1, expressionText, result.shown});
+  if (state.keepsAccumulator) {
+    accumulator.push_back({static_cast<int>(accumulator.size()) + 1, expressionText, result.shown});
+  }
   return true;
 }
 
