@@ -38,9 +38,9 @@ void CalculateCurrentLine(const CalcContext& context) {
   // Converted once: this message follows every calculation of a batch.
   static const std::string kTimeTaken = StatusMessage(StatusKind::Finished, "用时 ");
   static const std::string kSeconds = Utf8ToGbk(" 秒");
-  std::string message;
-  message.reserve(kTimeTaken.size() + seconds.size() + kSeconds.size());
-  context.status.ShowStatus(message.append(kTimeTaken).append(seconds).append(kSeconds));
+  // The message's room is kept from line to line.
+  thread_local std::string message;
+  context.status.ShowStatus(message.assign(kTimeTaken).append(seconds).append(kSeconds));
 }
 
 }  // namespace tabulex

@@ -1,5 +1,7 @@
 #include "engine/expression_normaliser.h"
 
+#include <algorithm>
+
 #include "engine/bracket_checker.h"
 #include "engine/gbk_chars.h"
 #include "engine/status_message.h"
@@ -11,15 +13,19 @@ bool IsBracket(char c) {
   return c == '(' || c == ')' || c == '[' || c == ']' || c == '{' || c == '}';
 }
 
-bool EndsWithNumberByte(const std::string& out) {
-  return !out.empty() && (out.back() == '.' || (out.back() >= '0' && out.back() <= '9'));
+bool IsNumberByte(char c) {
+  return c == '.' || (c >= '0' && c <= '9');
 }
 
 }  // namespace
 
 Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSeparator) {
-  std::string out;
-  out.reserve(text.size() + 8);
+  // Every input byte gives at most two output bytes (a "*" before a name, "*pi" for the two
+  // bytes of π): the text is written through a pointer and cut to length once.
+  std::string out(2 * text.size(), '\0');
+  char* const begin = out.data();
+  char* o = begin;
+  const auto endsWithNumberByte = [&] { return o != begin && IsNumberByte(o[-1]); };
   BracketChecker brackets;
   std::size_t i = 0;
   while (i < text.size()) {
@@ -27,17 +33,19 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
     if (byte >= 0x80) {
       const std::string_view ch = text.substr(i, 2);
       if (ch == gbk::kTimes) {
-        out += '*';
+        *o++ = '*';
       } else if (ch == gbk::kDivide) {
-        out += '@';
+        *o++ = '@';
       } else if (ch == gbk::kRoot) {
-        out += '|';
+        *o++ = '|';
       } else if (ch == gbk::kFractionSeparator) {
-        out += '/';
+        *o++ = '/';
       } else if (ch == gbk::kPerMille) {
-        out.append(gbk::kPerMille);
+        o = std::copy(gbk::kPerMille.begin(), gbk::kPerMille.end(), o);
       } else if (ch == gbk::kPi) {
-        out += (!out.empty() && out.back() == ')') || EndsWithNumberByte(out) ? "*pi" : "pi";
+        if ((o != begin && o[-1] == ')') || endsWithNumberByte()) *o++ = '*';
+        *o++ = 'p';
+        *o++ = 'i';
       } else {
         return ExpressionError("有不可识别的汉字字符！");
       }
@@ -48,27 +56,27 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
     const char ch = static_cast<char>(byte);
     // A number running into a name multiplies it: 5sin2, 2pi, 3e. Never before "b", so that
     // a binary literal 0b1 stays whole.
-    if (ch >= 'a' && ch <= 'z' && ch != 'b' && EndsWithNumberByte(out)) out += '*';
+    if (ch >= 'a' && ch <= 'z' && ch != 'b' && endsWithNumberByte()) *o++ = '*';
     switch (ch) {
       case '[':
       case '{':
-        out += '(';
+        *o++ = '(';
         break;
       case ']':
       case '}':
-        out += ')';
+        *o++ = ')';
         break;
       case ',':
-        if (thousandsSeparator == 0 || thousandsSeparator == 1) out += ',';
+        if (thousandsSeparator == 0 || thousandsSeparator == 1) *o++ = ',';
         break;
       case ';':
-        if (thousandsSeparator == 0 || thousandsSeparator == 2) out += ',';
+        if (thousandsSeparator == 0 || thousandsSeparator == 2) *o++ = ',';
         break;
       case '/':
-        out += '@';
+        *o++ = '@';
         break;
       default:
-        out += ch;
+        *o++ = ch;
         break;
     }
     if (IsBracket(ch)) {
@@ -78,6 +86,7 @@ Outcome<std::string> NormaliseExpression(std::string_view text, int thousandsSep
     ++i;
   }
   if (auto failure = brackets.CheckBracketTotals()) return *failure;
+  out.resize(static_cast<std::size_t>(o - begin));
   return out;
 }
 

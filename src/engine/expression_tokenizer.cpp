@@ -62,8 +62,10 @@ class Tokenizer {
   // A number may not follow a closing bracket, a constant or a postfix operator directly.
   bool NumberMayStartHere() const {
     const char before = Before();
-    return !(before == ')' || before == 'e' || before == '%' || before == '!' || TwoBefore("pi") ||
-             TwoBefore(gbk::kPerMille));
+    if (before == ')' || before == 'e' || before == '%' || before == '!') return false;
+    if (before == 'i') return !TwoBefore("pi");
+    if (before == gbk::kPerMille[1]) return !TwoBefore(gbk::kPerMille);
+    return true;
   }
 
   std::optional<Failure> Step() {

@@ -159,10 +159,10 @@ std::string Utf8ToGbk(std::string_view utf8, std::size_t& unshown) {
   out.reserve(utf8.size());
   out.assign(utf8.substr(0, ascii));
   for (std::size_t i = ascii; i < utf8.size();) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    if (byte < 0x80) {
-      out += static_cast<char>(byte);
-      ++i;
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      const std::size_t run = FirstNonAscii(utf8.substr(i));
+      out.append(utf8.substr(i, run));
+      i += run;
       continue;
     }
     std::uint32_t code = 0;
@@ -216,10 +216,10 @@ std::string GbkToUtf8(std::string_view gbk) {
   out.reserve(gbk.size() + gbk.size() / 2);
   out.assign(gbk.substr(0, ascii));
   for (std::size_t i = ascii; i < gbk.size();) {
-    const auto byte = static_cast<unsigned char>(gbk[i]);
-    if (byte < 0x80) {
-      out += static_cast<char>(byte);
-      ++i;
+    if (static_cast<unsigned char>(gbk[i]) < 0x80) {
+      const std::size_t run = FirstNonAscii(gbk.substr(i));
+      out.append(gbk.substr(i, run));
+      i += run;
       continue;
     }
     const std::size_t length = GbkCharLength(gbk, i);

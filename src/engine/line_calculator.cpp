@@ -11,13 +11,13 @@
 
 namespace tabulex {
 
-std::string CutExpression(const std::string& lineText) {
-  std::string expression = lineText;
+std::string_view CutExpression(std::string_view lineText) {
+  std::string_view expression = lineText;
   if (lineText.size() >= 2) {
     const std::size_t equals = lineText.rfind('=', lineText.size() - 2);
-    if (equals != std::string::npos) expression = lineText.substr(equals + 1);
+    if (equals != std::string_view::npos) expression = lineText.substr(equals + 1);
   }
-  if (expression == "=") expression.clear();
+  if (expression == "=") expression = {};
   return expression;
 }
 
@@ -44,7 +44,7 @@ bool LineCalculator::Run() {
     return false;
   }
 
-  const std::string expression = CutExpression(cut.lineText);
+  const std::string_view expression = CutExpression(cut.lineText);
   const bool endsWithEquals = expression.find('=') != std::string::npos;
   const std::string expressionText = PrepareExpressionText(expression);
   if (expressionText == " ") return false;

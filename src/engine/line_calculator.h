@@ -26,6 +26,6 @@ class LineCalculator {
 
 // The expression of a line text: what follows its last "=", not counting a "=" that is the
 // last byte; "=" alone is no expression.
-std::string CutExpression(const std::string& lineText);
+std::string_view CutExpression(std::string_view lineText);
 
 }  // namespace tabulex

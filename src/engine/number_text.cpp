@@ -28,25 +28,25 @@ double ReadOutOfRange(const char* begin) {
 // exponent. The digits make an integer below 2^53 and the scale a power of ten up to 1e22, both
 // exact, so their one correctly rounded division is the nearest double to the text.
 bool ReadShortDecimal(std::string_view text, double& value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
   std::uint64_t digits = 0;
-  int count = 0;
-  int decimals = 0;
-  bool point = false;
-  std::size_t i = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      if (++count > 15) return false;
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-      if (point) ++decimals;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
+  // Unsigned arithmetic: a longer run wraps harmlessly and is refused by its count.
+  const auto readDigits = [&] {
+    const char* const first = p;
+    for (; p != end && IsDigit(*p); ++p)
+      digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    return p - first;
+  };
+  auto count = readDigits();
+  std::ptrdiff_t decimals = 0;
+  if (p != end && *p == '.') {
+    ++p;
+    decimals = readDigits();
+    count += decimals;
   }
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return false;
-  value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  if (count > 15 || (p != end && (*p == 'e' || *p == 'E'))) return false;
+  value = static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(decimals)];
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/postfix_converter.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/gbk_chars.h"
@@ -24,19 +25,35 @@ bool IsPrefixToken(std::string_view token) {
   // Numbers and operators are most tokens: they never begin with a letter.
   if (token.empty() || !((token[0] >= 'a' && token[0] <= 'z') || IsByteToken(token, "~")))
     return false;
-  static constexpr std::array<std::string_view, 22> kPrefix = {
-      "sin", "cos", "tan", "asin", "acos", "atan", "sinh", "cosh", "tanh", "sqr",  "abs",
-      "int", "exp", "ln",  "lg",   "log",  "max",  "min",  "sum",  "if",   "tjfx", "~"};
-  for (std::string_view name : kPrefix) {
-    if (token == name) return true;
+  // Looked up by length first: a name is compared only with the names as long as it.
+  static constexpr std::array<std::string_view, 3> kTwo = {"ln", "lg", "if"};
+  static constexpr std::array<std::string_view, 11> kThree = {
+      "sin", "cos", "tan", "sqr", "abs", "int", "exp", "log", "max", "min", "sum"};
+  static constexpr std::array<std::string_view, 7> kFour = {"asin", "acos", "atan", "sinh",
+                                                            "cosh", "tanh", "tjfx"};
+  const auto among = [token](const auto& names) {
+    return std::find(names.begin(), names.end(), token) != names.end();
+  };
+  switch (token.size()) {
+    case 1:
+      return token[0] == '~';
+    case 2:
+      return among(kTwo);
+    case 3:
+      return among(kThree);
+    case 4:
+      return among(kFour);
+    default:
+      return false;
   }
-  return false;
 }
 
 Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
   PostfixQueue queue;
   queue.reserve(marked.size());
-  std::vector<std::string_view> stack;
+  // The operator stack lives only during the call; its room is kept for the next line.
+  thread_local std::vector<std::string_view> stack;
+  stack.clear();
   stack.reserve(marked.size());
 
   auto popTo = [&] {
