@@ -15,6 +15,57 @@ bool IsNumberToken(std::string_view token) {
   return (c >= '0' && c <= '9') || c == '.' || ((c == '+' || c == '-') && token.size() > 1);
 }
 
+enum class TokenKind {
+  End,
+  Prefix,   // a function name or the negative sign "~"
+  Postfix,  // ! % ‰
+  Number,
+  Open,
+  Close,
+  Additive,        // + -
+  Multiplicative,  // * @ (divide) \ (whole division)
+  Power,           // ^ | (root)
+  Comma,
+  Other,
+};
+
+// One look at a token: most are one byte, told apart by a switch.
+TokenKind KindOf(std::string_view t) {
+  if (t.size() == 1) {
+    switch (t[0]) {
+      case ' ':
+        return TokenKind::End;
+      case '~':
+        return TokenKind::Prefix;
+      case '!':
+      case '%':
+        return TokenKind::Postfix;
+      case '(':
+        return TokenKind::Open;
+      case ')':
+        return TokenKind::Close;
+      case '+':
+      case '-':
+        return TokenKind::Additive;
+      case '*':
+      case '@':
+      case '\\':
+        return TokenKind::Multiplicative;
+      case '^':
+      case '|':
+        return TokenKind::Power;
+      case ',':
+        return TokenKind::Comma;
+      default:
+        return IsNumberToken(t) ? TokenKind::Number : TokenKind::Other;
+    }
+  }
+  if (t == gbk::kPerMille) return TokenKind::Postfix;
+  if (IsNumberToken(t)) return TokenKind::Number;
+  if (IsPrefixToken(t)) return TokenKind::Prefix;
+  return TokenKind::Other;
+}
+
 Failure CommaMisplaced() {
   return ExpressionError("逗号位置错误！");
 }
@@ -65,38 +116,50 @@ Outcome<PostfixQueue> PostfixConverter(const TokenList& marked) {
   };
 
   for (std::string_view t : marked) {
-    if (t == kEndMarker) break;
-    if (IsPrefixToken(t)) {
-      stack.push_back(t);
-    } else if (IsByteToken(t, "!%") || t == gbk::kPerMille) {
-      queue.push_back(t);
-    } else if (IsNumberToken(t)) {
-      queue.push_back(t);
-      popPrefixes();
-    } else if (IsByteToken(t, "(")) {
-      stack.push_back(t);
-    } else if (IsByteToken(t, ")")) {
-      while (!stack.empty() && !IsByteToken(stack.back(), "(")) popTo();
-      if (!stack.empty()) stack.pop_back();
-      popPrefixes();
-    } else if (IsByteToken(t, "+-")) {
-      while (!stack.empty() && !IsByteToken(stack.back(), "(,")) popTo();
-      stack.push_back(t);
-    } else if (IsByteToken(t, "*@\\")) {
-      while (!stack.empty() && IsByteToken(stack.back(), "*@\\^|")) popTo();
-      stack.push_back(t);
-    } else if (IsByteToken(t, "^|")) {
-      while (!stack.empty() && IsByteToken(stack.back(), "^|")) popTo();
-      stack.push_back(t);
-    } else if (IsByteToken(t, ",")) {
-      if (stack.empty()) return CommaMisplaced();
-      while (!IsByteToken(stack.back(), "(,")) {
-        if (stack.size() == 1) return CommaMisplaced();
-        popTo();
-      }
-      stack.push_back(t);
+    switch (KindOf(t)) {
+      case TokenKind::End:
+        break;
+      case TokenKind::Prefix:
+      case TokenKind::Open:
+        stack.push_back(t);
+        continue;
+      case TokenKind::Postfix:
+        queue.push_back(t);
+        continue;
+      case TokenKind::Number:
+        queue.push_back(t);
+        popPrefixes();
+        continue;
+      case TokenKind::Close:
+        while (!stack.empty() && !IsByteToken(stack.back(), "(")) popTo();
+        if (!stack.empty()) stack.pop_back();
+        popPrefixes();
+        continue;
+      case TokenKind::Additive:
+        while (!stack.empty() && !IsByteToken(stack.back(), "(,")) popTo();
+        stack.push_back(t);
+        continue;
+      case TokenKind::Multiplicative:
+        while (!stack.empty() && IsByteToken(stack.back(), "*@\\^|")) popTo();
+        stack.push_back(t);
+        continue;
+      case TokenKind::Power:
+        while (!stack.empty() && IsByteToken(stack.back(), "^|")) popTo();
+        stack.push_back(t);
+        continue;
+      case TokenKind::Comma:
+        if (stack.empty()) return CommaMisplaced();
+        while (!IsByteToken(stack.back(), "(,")) {
+          if (stack.size() == 1) return CommaMisplaced();
+          popTo();
+        }
+        stack.push_back(t);
+        continue;
+      case TokenKind::Other:
+        // Such as a number that begins with the fraction separator: dropped.
+        continue;
     }
-    // Anything else, such as a number that begins with the fraction separator, is dropped.
+    break;  // the end marker
   }
   while (!stack.empty()) popTo();
   queue.emplace_back(kEndMarker);

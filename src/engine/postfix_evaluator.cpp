@@ -85,7 +85,7 @@ class Evaluator {
     return CalculationError("错误的运算符！");
   }
 
-  void Push(std::string text) { m_operands.push_back(Operand{std::move(text), {}}); }
+  void Push(std::string text) { m_operands.emplace_back().text = std::move(text); }
 
   std::optional<Failure> JoinArguments() {
     if (m_operands.size() <= 1) return ExpressionError("请检查操作符前后是否缺少操作数！");
@@ -107,11 +107,17 @@ class Evaluator {
     // A leading point gets its zero: ".5" is "0.5".
     const std::string withZero = t[0] == '.' ? "0" + std::string(t) : std::string();
     if (!withZero.empty()) t = withZero;
-    if (t.find('.') != std::string::npos) m_style = OperandStyle::DecimalInput;
+    bool point = false;
+    bool fraction = false;
+    for (const char c : t) {
+      point = point || c == '.';
+      fraction = fraction || c == '/';
+    }
+    if (point) m_style = OperandStyle::DecimalInput;
     if (t.starts_with("0b")) {
       Push(NumberToText(BinaryLiteralValue(t)));
-    } else if (t.find('/') == std::string::npos) {
-      Push(std::string(t));  // kept as written until an operation reads it
+    } else if (!fraction) {
+      m_operands.emplace_back().text.assign(t);  // kept as written until an operation reads it
     } else {
       const auto fraction = FractionOperandValue(t, m_style);
       if (!fraction.ok()) return fraction.failure();
