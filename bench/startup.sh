@@ -11,7 +11,7 @@ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULEX_BUILD_
 cmake --build "$build" --target tabulex bare_qt_window >/dev/null
 work=$(mktemp -d)
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -27,7 +27,16 @@ start() {
   /usr/bin/time -f "%M" -o "$work/memory" "$@" >"$work/out" 2>&1 &
   local timer=$!
   # xdotool's own --sync polls twice a second: too coarse.
-  until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do sleep 0.005; done
+  # Given up after ten seconds: a program that never shows a window must not hang the run.
+  local tries=0
+  until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 2000 ]; then
+      echo "no window named $name after 10 s" >&2
+      exit 1
+    fi
+    sleep 0.005
+  done
   shown=$(date +%s.%N)
   sleep 0.2
   pkill -TERM -x "$(basename "$1")" || true

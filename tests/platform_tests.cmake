@@ -5,6 +5,7 @@ add_executable(tabulex_platform_tests
   window/edge_docking_test.cpp
   window/hotkey_codes_test.cpp
   window/instance_lock_test.cpp
+  window/local_socket_test.cpp
   window/platform_abilities_test.cpp
   window/show_hide_action_test.cpp
   window/x11_keymap_test.cpp

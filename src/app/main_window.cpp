@@ -158,6 +158,8 @@ bool MainWindow::Start() {
 }
 
 void MainWindow::FinishStart() {
+  m_singleInstance->WriteWindowCode(m_config, static_cast<std::uint64_t>(winId()));
+  m_tray->Add();
   if (m_recovery->OfferLeftOvers()) ShowDocumentTitle();
   if (!m_fileToOpen.empty()) OpenFile(std::exchange(m_fileToOpen, {}));
 }
@@ -560,11 +562,11 @@ void MainWindow::SetAlwaysOnTop(bool alwaysOnTop) {
 }
 
 bool MainWindow::RunSingleInstanceStep() {
-  return m_singleInstance->RunStep(m_config, static_cast<std::uint64_t>(winId()), m_fileToOpen) ==
-         SingleInstanceResult::Continue;
+  return m_singleInstance->RunStep(m_fileToOpen) == SingleInstanceResult::Continue;
 }
 void MainWindow::AddTrayIcon() {
-  m_tray->Add();
+  // The first frame does not wait for the tray: the icon follows once the window is shown.
+  if (m_started) m_tray->Add();
 }
 void MainWindow::RemoveTrayIcon() {
   m_tray->Remove();

@@ -66,15 +66,17 @@ TEST_F(SingleInstanceTest, ASecondStartWakesTheFirstAndEndsWithoutTouchingItsWin
   SingleInstance first(paths);
   int restores = 0;
   QObject::connect(&first, &SingleInstance::restoreRequested, [&] { ++restores; });
-  ASSERT_EQ(first.RunStep(config, 4242), SingleInstanceResult::Continue);
+  ASSERT_EQ(first.RunStep(), SingleInstanceResult::Continue);
   EXPECT_TRUE(first.HoldsLock());
+  first.WriteWindowCode(config, 4242);
   EXPECT_EQ(WindowCode(), "4242");
 
   SingleInstance second(paths);
   SingleInstanceResult result = SingleInstanceResult::Continue;
   RunBesideEventLoop([&] {
     ConfigFile ownConfig(paths.configFile);
-    result = second.RunStep(ownConfig, 99);
+    result = second.RunStep();
+    second.WriteWindowCode(ownConfig, 99);
   });
   EXPECT_EQ(result, SingleInstanceResult::SecondInstance);
   EXPECT_FALSE(second.HoldsLock());
@@ -84,21 +86,17 @@ TEST_F(SingleInstanceTest, ASecondStartWakesTheFirstAndEndsWithoutTouchingItsWin
 
 // A second start with a file hands the file over: the running instance comes back and opens it.
 TEST_F(SingleInstanceTest, ASecondStartWithAFileHandsItToTheFirst) {
-  ConfigFile config(paths.configFile);
   SingleInstance first(paths);
   std::vector<std::string> events;
   QObject::connect(&first, &SingleInstance::restoreRequested, [&] { events.push_back("restore"); });
   QObject::connect(&first, &SingleInstance::openRequested,
                    [&](const QString& path) { events.push_back("open " + path.toStdString()); });
-  ASSERT_EQ(first.RunStep(config, 1), SingleInstanceResult::Continue);
+  ASSERT_EQ(first.RunStep(), SingleInstanceResult::Continue);
 
   const fs::path file = m_root / "账单 100%.txt";
   SingleInstance second(paths);
   SingleInstanceResult result = SingleInstanceResult::Continue;
-  RunBesideEventLoop([&] {
-    ConfigFile ownConfig(paths.configFile);
-    result = second.RunStep(ownConfig, 2, file);
-  });
+  RunBesideEventLoop([&] { result = second.RunStep(file); });
   EXPECT_EQ(result, SingleInstanceResult::SecondInstance);
   EXPECT_EQ(events, (std::vector<std::string>{"restore", "open " + file.string()}));
 }
@@ -108,11 +106,10 @@ TEST_F(SingleInstanceTest, ASocketLeftByACrashedInstanceDoesNotStopTheNextFromLi
   ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
   stale.close();
 
-  ConfigFile config(paths.configFile);
   SingleInstance first(paths);
   int restores = 0;
   QObject::connect(&first, &SingleInstance::restoreRequested, [&] { ++restores; });
-  ASSERT_EQ(first.RunStep(config, 1), SingleInstanceResult::Continue);
+  ASSERT_EQ(first.RunStep(), SingleInstanceResult::Continue);
 
   bool answered = false;
   RunBesideEventLoop([&] {
@@ -127,7 +124,8 @@ TEST_F(SingleInstanceTest, AHolderThatDoesNotAnswerStillEndsTheSecondStart) {
   ASSERT_EQ(holder.Acquire(paths.lockFile), LockOutcome::Held);
   ConfigFile config(paths.configFile);
   SingleInstance second(paths);
-  EXPECT_EQ(second.RunStep(config, 7), SingleInstanceResult::SecondInstance);
+  EXPECT_EQ(second.RunStep(), SingleInstanceResult::SecondInstance);
+  second.WriteWindowCode(config, 7);
   EXPECT_FALSE(config.Exists());
 }
 
@@ -137,8 +135,9 @@ TEST_F(SingleInstanceTest, WithoutALockToTakeEveryStartGoesOn) {
   ConfigFile config(paths.configFile);
   SingleInstance first(paths);
   SingleInstance second(paths);
-  EXPECT_EQ(first.RunStep(config, 1), SingleInstanceResult::Continue);
-  EXPECT_EQ(second.RunStep(config, 2), SingleInstanceResult::Continue);
+  EXPECT_EQ(first.RunStep(), SingleInstanceResult::Continue);
+  EXPECT_EQ(second.RunStep(), SingleInstanceResult::Continue);
+  first.WriteWindowCode(config, 1);
   EXPECT_FALSE(first.HoldsLock());
   EXPECT_FALSE(second.HoldsLock());
   EXPECT_FALSE(fs::exists(paths.directory));
