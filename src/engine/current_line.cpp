@@ -12,8 +12,9 @@ bool IsCrLfAt(const EditorBuffer& editor, std::size_t offset) {
 
 // Offset just after the last CR LF that ends before limit, or 0.
 std::size_t AfterLastCrLfBefore(const EditorBuffer& editor, std::size_t limit) {
-  for (std::size_t lf = limit; lf-- > 1;) {
-    if (editor.ByteAt(lf) == '\n' && editor.ByteAt(lf - 1) == '\r') return lf + 1;
+  for (std::size_t lf = editor.FindLastByte('\n', limit); lf != EditorBuffer::kNoByte && lf > 0;
+       lf = editor.FindLastByte('\n', lf)) {
+    if (editor.ByteAt(lf - 1) == '\r') return lf + 1;
   }
   return 0;
 }
@@ -24,11 +25,8 @@ CurrentLine FindCurrentLine(const EditorBuffer& editor, std::size_t caret) {
   const std::size_t length = editor.Length();
   caret = std::min(caret, length);
   CurrentLine line;
-  for (std::size_t i = caret; i-- > 0;) {
-    if (editor.ByteAt(i) == '\n') {
-      line.lineStart = i + 1;
-      break;
-    }
+  if (const std::size_t lf = editor.FindLastByte('\n', caret); lf != EditorBuffer::kNoByte) {
+    line.lineStart = lf + 1;
   }
   if (length == 0) return line;
 

@@ -27,6 +27,15 @@ class EditorBuffer {
     while (from < length && ByteAt(from) != byte) ++from;
     return std::min(from, length);
   }
+  // Offset of the last byte equal to byte before `before`, or kNoByte. The line around the
+  // caret is found with it.
+  static constexpr std::size_t kNoByte = static_cast<std::size_t>(-1);
+  virtual std::size_t FindLastByte(char byte, std::size_t before) const {
+    for (std::size_t i = std::min(before, Length()); i-- > 0;) {
+      if (ByteAt(i) == byte) return i;
+    }
+    return kNoByte;
+  }
 
   virtual std::size_t Caret() const = 0;
   virtual std::size_t SelectionLength() const = 0;

@@ -1,6 +1,8 @@
 #include "engine/text_buffer.h"
 
+#include <string.h>
 #include <algorithm>
+
 #include <cstring>
 
 #include "engine/gbk_text.h"
@@ -35,6 +37,21 @@ std::size_t TextBuffer::FindByte(char byte, std::size_t from) const {
   const void* found = std::memchr(after + from, byte, length - from);
   return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - after)
                           : length;
+}
+
+std::size_t TextBuffer::FindLastByte(char byte, std::size_t before) const {
+  // The text after the gap, then the text before it.
+  before = std::min(before, Length());
+  if (before > m_gapStart) {
+    const char* after = m_data.data() + GapLength();
+    const void* found = ::memrchr(after + m_gapStart, byte, before - m_gapStart);
+    if (found != nullptr) return static_cast<std::size_t>(static_cast<const char*>(found) - after);
+    before = m_gapStart;
+  }
+  const void* found = ::memrchr(m_data.data(), byte, before);
+  return found != nullptr
+             ? static_cast<std::size_t>(static_cast<const char*>(found) - m_data.data())
+             : kNoByte;
 }
 
 std::size_t TextBuffer::CharStart(std::size_t offset) const {

@@ -21,6 +21,7 @@ class TextBuffer final : public EditorBuffer {
   }
   std::string Slice(std::size_t start, std::size_t length) const override;
   std::size_t FindByte(char byte, std::size_t from) const override;
+  std::size_t FindLastByte(char byte, std::size_t before) const override;
 
   std::size_t Caret() const override { return m_selectionStart; }
   std::size_t SelectionLength() const override { return m_selectionLength; }

@@ -41,6 +41,14 @@ TEST(TextBuffer, RandomEditsAgreeWithAPlainString) {
       ASSERT_EQ(buffer.Text(), model.text);
       const std::size_t from = random() % (model.text.size() + 1);
       ASSERT_EQ(buffer.Slice(from, 7), model.text.substr(from, 7));
+      // The searches go over the gap, wherever it stands.
+      for (const char byte : {'\n', '\r', 'q'}) {
+        ASSERT_EQ(buffer.FindByte(byte, from),
+                  std::min(model.text.find(byte, from), model.text.size()));
+        const std::size_t last = from == 0 ? std::string::npos : model.text.rfind(byte, from - 1);
+        ASSERT_EQ(buffer.FindLastByte(byte, from),
+                  last == std::string::npos ? EditorBuffer::kNoByte : last);
+      }
       for (std::size_t i = 0; i < model.text.size(); ++i)
         ASSERT_EQ(buffer.ByteAt(i), model.text[i]);
     }

@@ -32,6 +32,9 @@ class EditorWidgetBuffer final : public QObject, public EditorBuffer {
   std::size_t FindByte(char byte, std::size_t from) const override {
     return m_text.FindByte(byte, from);
   }
+  std::size_t FindLastByte(char byte, std::size_t before) const override {
+    return m_text.FindLastByte(byte, before);
+  }
 
   std::size_t Caret() const override;
   std::size_t SelectionLength() const override;
