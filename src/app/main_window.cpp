@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "version/version.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,7 +63,7 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
       m_recoveryFile{paths.directory, ThisProcess()},
       m_shutdown{m_config, paths, *this, m_settings},
       m_backupScheduler{m_ticks, m_settings} {
-  setWindowTitle(QStringLiteral("Tabulex V6.2.3"));
+  setWindowTitle(QString::fromLatin1(kProgramTitle));
   m_editor = new MainEditor(this);
   setCentralWidget(m_editor);
   m_statusBar = new MainStatusBar(this);
@@ -478,7 +480,7 @@ void MainWindow::ToggleFullScreen() {
   menuBar()->setVisible(!m_fullScreen);
   m_statusBar->setVisible(!m_fullScreen);
   SetFrameButtons(*this, !m_fullScreen);
-  SetCaption(*this, m_fullScreen ? QString() : QStringLiteral("Tabulex V6.2.3"));
+  SetCaption(*this, m_fullScreen ? QString() : QString::fromLatin1(kProgramTitle));
   m_menus->fullScreen->setChecked(m_fullScreen);
   LayOut();
 }

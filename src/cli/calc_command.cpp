@@ -22,6 +22,7 @@
 #include "settings/file_io.h"
 #include "settings/settings_fields.h"
 #include "settings/settings_loader.h"
+#include "version/version.h"
 
 namespace tabulex {
 namespace {
@@ -215,7 +216,7 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, 
     return 0;
   }
   if (options.mode == CliOptions::Mode::Version) {
-    out << "tabulex-calc (Tabulex) 6.2.3\n";
+    out << "tabulex-calc (Tabulex) " << kVersion << "\n";
     return 0;
   }
   CalcSettings settings;

@@ -16,6 +16,7 @@
 
 #include "help/qt/help_window.h"
 #include "settings/run_files_directory.h"
+#include "version/version.h"
 #include "window/qt/app_icon.h"
 
 namespace tabulex {
@@ -75,13 +76,14 @@ QUrl LocalUrl(const std::filesystem::path& path) {
 
 AboutWindow::AboutWindow(std::filesystem::path runFilesDirectory, QWidget* parent)
     : QDialog(parent), m_runFilesDirectory(std::move(runFilesDirectory)) {
-  setWindowTitle(QStringLiteral("Tabulex V6.2.3"));
+  setWindowTitle(QString::fromLatin1(kProgramTitle));
   setModal(true);
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("iconPicture"));
   icon->setPixmap(TabulexIcon().pixmap(48, 48));
-  auto* name = new QLabel(QStringLiteral("<b>Tabulex V6.2.3</b>"), this);
+  auto* name =
+      new QLabel(QStringLiteral("<b>%1</b>").arg(QString::fromLatin1(kProgramTitle)), this);
   auto* invitation = new QLabel(
       QString::fromUtf8("使用中有任何问题或建议，欢迎反馈给我们，帮助我们把 Tabulex 做得更好！"),
       this);

@@ -1,5 +1,5 @@
-// AboutWindow: the modal window titled "Tabulex V6.2.3": a feedback invitation, the program
-// icon, a picture of a calculated line, and four links to the help and the run files.
+// AboutWindow: the modal window titled with the program and its version: a feedback invitation, the
+// program icon, a picture of a calculated line, and four links to the help and the run files.
 #pragma once
 
 #include <QDialog>
