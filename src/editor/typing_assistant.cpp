@@ -65,21 +65,10 @@ char Lower(char c) {
 }
 
 // True when a character starts at offset. The byte before it settles most cases: below 0x81
-// it is a character of its own or the second byte of one. Otherwise the walk starts after the
-// nearest byte below 0x40, which is never the second byte of a character.
+// it is a character of its own or the second byte of one.
 bool IsCharacterStart(const EditorBuffer& editor, std::size_t offset) {
   if (offset == 0 || static_cast<unsigned char>(editor.ByteAt(offset - 1)) < 0x81) return true;
-  std::size_t position = offset - 1;
-  while (position > 0 && static_cast<unsigned char>(editor.ByteAt(position - 1)) >= 0x40) {
-    --position;
-  }
-  while (position < offset) {
-    const bool pair = position + 1 < editor.Length() &&
-                      IsGbkLeadByte(static_cast<unsigned char>(editor.ByteAt(position))) &&
-                      IsGbkTrailByte(static_cast<unsigned char>(editor.ByteAt(position + 1)));
-    position += pair ? 2 : 1;
-  }
-  return position == offset;
+  return CharStartIn(editor, offset) == offset;
 }
 
 // The pattern's characters stand right before the caret. Whole characters only: the second

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/gbk_text.h"
+
 namespace tabulex {
 
 class EditorBuffer {
@@ -45,5 +47,11 @@ class EditorBuffer {
   virtual void ReplaceSelection(std::string_view text) = 0;
   virtual void SetText(std::string_view text) = 0;
 };
+
+// Start of the character that holds the byte at offset (see GbkCharStartWith).
+inline std::size_t CharStartIn(const EditorBuffer& editor, std::size_t offset) {
+  return GbkCharStartWith(offset, editor.Length(),
+                          [&editor](std::size_t i) { return editor.ByteAt(i); });
+}
 
 }  // namespace tabulex

@@ -231,16 +231,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 
 std::size_t GbkCharStart(std::string_view text, std::size_t offset) {
   if (offset >= text.size()) return text.size();
-  // A byte below 0x40 is a character of its own and never the second byte of one: the walk
-  // starts right after the nearest such byte.
-  std::size_t position = offset;
-  while (position > 0 && static_cast<unsigned char>(text[position - 1]) >= 0x40) --position;
-  while (position < offset) {
-    const std::size_t next = position + GbkCharLength(text, position);
-    if (next > offset) return position;
-    position = next;
-  }
-  return offset;
+  return GbkCharStartWith(offset, text.size(), [text](std::size_t i) { return text[i]; });
 }
 
 }  // namespace tabulex

@@ -54,4 +54,23 @@ std::string GbkToUtf8(std::string_view gbk);
 // back to the character's start.
 std::size_t GbkCharStart(std::string_view text, std::size_t offset);
 
+// The same over any text of length bytes, byteAt(i) giving the byte at i. Going backwards the
+// second byte of a character may look like a character of its own, so the walk goes forward,
+// from just after the nearest byte below 0x40, which is never the second byte of one. An
+// offset at the end is its own start.
+template <typename ByteAt>
+std::size_t GbkCharStartWith(std::size_t offset, std::size_t length, const ByteAt& byteAt) {
+  std::size_t position = offset;
+  while (position > 0 && static_cast<unsigned char>(byteAt(position - 1)) >= 0x40) --position;
+  while (position < offset) {
+    const bool pair = position + 1 < length &&
+                      IsGbkLeadByte(static_cast<unsigned char>(byteAt(position))) &&
+                      IsGbkTrailByte(static_cast<unsigned char>(byteAt(position + 1)));
+    const std::size_t next = position + (pair ? 2 : 1);
+    if (next > offset) return position;
+    position = next;
+  }
+  return offset;
+}
+
 }  // namespace tabulex

@@ -55,19 +55,7 @@ std::size_t TextBuffer::FindLastByte(char byte, std::size_t before) const {
 }
 
 std::size_t TextBuffer::CharStart(std::size_t offset) const {
-  // A byte below 0x40 is a character of its own and never the second byte of one, so the
-  // walk can start right after the nearest such byte instead of at the line's beginning.
-  std::size_t position = offset;
-  while (position > 0 && static_cast<unsigned char>(ByteAt(position - 1)) >= 0x40) --position;
-  while (position < offset) {
-    const bool pair = position + 1 < Length() &&
-                      IsGbkLeadByte(static_cast<unsigned char>(ByteAt(position))) &&
-                      IsGbkTrailByte(static_cast<unsigned char>(ByteAt(position + 1)));
-    const std::size_t next = position + (pair ? 2 : 1);
-    if (next > offset) return position;
-    position = next;
-  }
-  return offset;
+  return GbkCharStartWith(offset, Length(), [this](std::size_t i) { return ByteAt(i); });
 }
 
 void TextBuffer::Select(std::size_t start, std::size_t length) {

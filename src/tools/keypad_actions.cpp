@@ -32,22 +32,12 @@ std::size_t CharacterLength(const EditorBuffer& editor, std::size_t offset) {
   return IsLineBreakAt(editor, offset) || IsPairAt(editor, offset) ? 2 : 1;
 }
 
-// Start of the character that ends at offset (offset > 0). Going backwards the second byte
-// of a two-byte character may look like a character of its own, so the walk goes forward
-// from the nearest byte below 0x40, which never belongs to a two-byte character.
+// Start of the character that ends at offset (offset > 0): a CR LF pair counts as one.
 std::size_t PreviousCharacterStart(const EditorBuffer& editor, std::size_t offset) {
   if (offset >= 2 && editor.ByteAt(offset - 2) == '\r' && editor.ByteAt(offset - 1) == '\n') {
     return offset - 2;
   }
-  std::size_t position = offset - 1;
-  while (position > 0 && static_cast<unsigned char>(editor.ByteAt(position - 1)) >= 0x40) {
-    --position;
-  }
-  while (true) {
-    const std::size_t next = position + (IsPairAt(editor, position) ? 2 : 1);
-    if (next >= offset) return position;
-    position = next;
-  }
+  return CharStartIn(editor, offset - 1);
 }
 
 }  // namespace
