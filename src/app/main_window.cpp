@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "engine/qt/gbk_qstring.h"
 #include "version/version.h"
 
 #include <QAction>
@@ -21,7 +22,6 @@
 #include "editor/qt/qt_file_dialogs.h"
 #include "engine/batch_calculation.h"
 #include "engine/fraction_conversion.h"
-#include "engine/gbk_text.h"
 #include "engine/recalculation.h"
 #include "engine/text_buffer.h"
 #include "help/qt/about_window.h"
@@ -423,7 +423,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     return event->acceptProposedAction();
   }
   if (!data->hasText()) return;
-  m_files->DropText(Utf8ToGbk(data->text().toStdString()));
+  m_files->DropText(QStringToGbk(data->text()));
   event->acceptProposedAction();
 }
 
@@ -616,7 +616,7 @@ EditorProperties MainWindow::EditorFont() const {
   properties.fontItalic = font.italic();
   properties.fontStrikeOut = font.strikeOut();
   properties.fontUnderline = font.underline();
-  properties.fontName = Utf8ToGbk(font.family().toStdString());
+  properties.fontName = QStringToGbk(font.family());
   properties.fontColor = m_fontColor;
   properties.fontSize = font.pointSize();
   return properties;

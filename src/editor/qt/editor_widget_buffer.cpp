@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "engine/gbk_text.h"
+#include "engine/qt/gbk_qstring.h"
 
 namespace tabulex {
 namespace {
@@ -54,11 +54,11 @@ QString EditorWidgetBuffer::ToWidgetText(std::string_view gbk) {
       lines += gbk[i];
     }
   }
-  return QString::fromUtf8(GbkToUtf8(lines));
+  return GbkToQString(lines);
 }
 
 std::string EditorWidgetBuffer::BlockText(const QTextBlock& block) const {
-  return Utf8ToGbk(block.text().toStdString());
+  return QStringToGbk(block.text());
 }
 
 void EditorWidgetBuffer::Rebuild() {

@@ -9,14 +9,14 @@
 
 #include <utility>
 
-#include "engine/gbk_text.h"
+#include "engine/qt/gbk_qstring.h"
 
 namespace tabulex {
 namespace {
 
 // Characters GBK cannot hold become "?" here, as everywhere text enters the document.
 std::string ToGbk(const QLineEdit* box) {
-  return Utf8ToGbk(box->text().toStdString());
+  return QStringToGbk(box->text());
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ FindWindow::FindWindow(QWidget* parent, FindState& state, EditorBuffer& editor,
           [this] { FindAndFocus(FindDirection::Forward, FindAction::Replace); });
   connect(m_replaceAll, &QPushButton::clicked, this, &FindWindow::ReplaceAllAndFocus);
 
-  m_searchBox->setText(QString::fromStdString(GbkToUtf8(m_state.searchText)));
+  m_searchBox->setText(GbkToQString(m_state.searchText));
   m_searchBox->selectAll();
   m_caseOption->setChecked(m_state.caseOption);
   UpdateButtons();

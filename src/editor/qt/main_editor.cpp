@@ -11,14 +11,14 @@
 
 #include "editor/caret_position_display.h"
 #include "editor/virtual_keys.h"
-#include "engine/gbk_text.h"
+#include "engine/qt/gbk_qstring.h"
 
 namespace tabulex {
 namespace {
 
 // The text as GBK can hold it: what it cannot becomes "?".
 QString AsGbkCanHoldIt(const QString& text) {
-  return EditorWidgetBuffer::ToWidgetText(Utf8ToGbk(text.toStdString()));
+  return EditorWidgetBuffer::ToWidgetText(QStringToGbk(text));
 }
 
 }  // namespace

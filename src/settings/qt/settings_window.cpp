@@ -1,4 +1,5 @@
 #include "settings/qt/settings_window.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "engine/gbk_text.h"
 #include "settings/qt/window_position_dialog.h"
 #include "window/qt/window_geometry.h"
 
@@ -280,7 +280,7 @@ void SettingsWindow::Show(const SettingsWindowValues& v) {
 
   Check(m_fraction, v.fractionButton);
   Check(m_angle, static_cast<int>(v.angle));
-  m_digits->setText(QString::fromStdString(GbkToUtf8(v.digitsText)));
+  m_digits->setText(GbkToQString(v.digitsText));
   m_rounding->setChecked(v.decimalRounding);
   m_padding->setChecked(!v.decimalRounding);
 
@@ -314,7 +314,7 @@ SettingsWindowValues SettingsWindow::Values() const {
 
   v.fractionButton = m_fraction->checkedId();
   v.angle = static_cast<AngleChoice>(m_angle->checkedId());
-  v.digitsText = Utf8ToGbk(m_digits->text().toStdString());
+  v.digitsText = QStringToGbk(m_digits->text());
   v.decimalRounding = m_rounding->isChecked();
 
   v.fullScreenKeyEnabled = m_fullScreenKeyEnabled->isChecked();

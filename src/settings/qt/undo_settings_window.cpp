@@ -1,4 +1,5 @@
 #include "settings/qt/undo_settings_window.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/gbk_text.h"
 #include "settings/undo_limit_settings.h"
 
 namespace tabulex {
@@ -45,7 +45,7 @@ UndoSettingsWindow::UndoSettingsWindow(CalcSettings& settings, SettingsStore& st
 }
 
 void UndoSettingsWindow::Confirm() {
-  const std::string text = Utf8ToGbk(m_limit->text().toStdString());
+  const std::string text = QStringToGbk(m_limit->text());
   if (ConfirmUndoLimit(text, m_settings, m_store, m_effects) == UndoLimitOutcome::Close) {
     accept();
     return;

@@ -1,4 +1,5 @@
 #include "settings/qt/window_position_dialog.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/gbk_text.h"
 #include "settings/settings_writer.h"
 #include "settings/window_position.h"
 
@@ -14,13 +14,13 @@ namespace tabulex {
 namespace {
 
 QLineEdit* Field(const std::string& gbkText, const char* name, QWidget* parent) {
-  auto* field = new QLineEdit(QString::fromStdString(GbkToUtf8(gbkText)), parent);
+  auto* field = new QLineEdit(GbkToQString(gbkText), parent);
   field->setObjectName(name);
   return field;
 }
 
 std::string Gbk(const QLineEdit* field) {
-  return Utf8ToGbk(field->text().toStdString());
+  return QStringToGbk(field->text());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "tools/qt/accumulator_window.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -6,8 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "engine/gbk_text.h"
 
 namespace tabulex {
 namespace {
@@ -33,7 +32,7 @@ AccumulatorWindow::AccumulatorWindow(const AccumulatorList& entries, QWidget* pa
   m_left = NewList(QStringLiteral("left"), this);
   m_right = NewList(QStringLiteral("right"), this);
   for (const AccumulatorEntry& entry : entries) {
-    auto* item = new QListWidgetItem(QString::fromStdString(GbkToUtf8(AccumulatorItemText(entry))));
+    auto* item = new QListWidgetItem(GbkToQString(AccumulatorItemText(entry)));
     item->setData(kSerialRole, entry.serial);
     m_left->addItem(item);
   }

@@ -1,4 +1,5 @@
 #include "tools/qt/tool_window.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,7 +13,6 @@
 
 #include <limits>
 
-#include "engine/gbk_text.h"
 #include "tools/base_conversion.h"
 #include "tools/statistics.h"
 
@@ -33,7 +33,7 @@ QLabel* CreateHint(const char* utf8, QWidget* parent) {
 }
 
 std::string ToGbk(const QString& text) {
-  return Utf8ToGbk(text.toStdString());
+  return QStringToGbk(text);
 }
 
 bool IsKey(QEvent* event, std::initializer_list<int> keys) {
@@ -155,7 +155,7 @@ void ToolWindow::ConvertInput() {
   const std::string result =
       ConvertBase(ToGbk(m_baseInput->text()), m_sourceBase->currentText().toInt(),
                   m_targetBase->currentText().toInt());
-  m_baseResult->setText(QString::fromStdString(GbkToUtf8(result)));
+  m_baseResult->setText(GbkToQString(result));
 }
 
 void ToolWindow::ComputeInput() {
@@ -165,7 +165,7 @@ void ToolWindow::ComputeInput() {
 }
 
 void ToolWindow::ShowStatistics(const std::string& gbk) {
-  QString text = QString::fromStdString(GbkToUtf8(gbk));
+  QString text = GbkToQString(gbk);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   m_statisticsOutput->setText(text);
 }

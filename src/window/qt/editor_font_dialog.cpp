@@ -1,4 +1,5 @@
 #include "window/qt/editor_font_dialog.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QDialogButtonBox>
 #include <QFontDialog>
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/gbk_text.h"
 #include "window/qt/colour_button.h"
 #include "window/qt/editor_look.h"
 
@@ -90,7 +90,7 @@ EditorProperties EditorFontDialog::Chosen() const {
   take(chosen.fontItalic, m_shown.italic(), font.italic(), font.italic());
   take(chosen.fontStrikeOut, m_shown.strikeOut(), font.strikeOut(), font.strikeOut());
   take(chosen.fontUnderline, m_shown.underline(), font.underline(), font.underline());
-  take(chosen.fontName, m_shown.family(), font.family(), Utf8ToGbk(font.family().toStdString()));
+  take(chosen.fontName, m_shown.family(), font.family(), QStringToGbk(font.family()));
   // A size the dialog gives in pixels only keeps the size the editor had.
   if (font.pointSizeF() > 0) {
     take(chosen.fontSize, m_shown.pointSizeF(), font.pointSizeF(),

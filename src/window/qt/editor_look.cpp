@@ -1,8 +1,7 @@
 #include "window/qt/editor_look.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <algorithm>
-
-#include "engine/gbk_text.h"
 
 namespace tabulex {
 
@@ -15,7 +14,7 @@ std::int32_t BgrOfColour(const QColor& colour) {
 }
 
 QFont FontOf(const EditorProperties& properties) {
-  QFont font(QString::fromStdString(GbkToUtf8(properties.fontName)));
+  QFont font(GbkToQString(properties.fontName));
   font.setPointSize(std::max(1, properties.fontSize));
   font.setBold(properties.fontBold);
   font.setItalic(properties.fontItalic);

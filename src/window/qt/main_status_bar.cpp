@@ -1,4 +1,5 @@
 #include "window/qt/main_status_bar.h"
+#include "engine/qt/gbk_qstring.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/gbk_text.h"
 #include "window/clock_text.h"
 
 namespace tabulex {
@@ -34,7 +34,7 @@ MainStatusBar::MainStatusBar(QWidget* parent)
 }
 
 void MainStatusBar::Part::ShowStatus(std::string_view gbkText) {
-  m_label->setText(QString::fromStdString(GbkToUtf8(gbkText)));
+  m_label->setText(GbkToQString(gbkText));
 }
 
 QString MainStatusBar::PartText(int part) const {
