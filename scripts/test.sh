@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds Tabulex and runs every test: the format check, the test suite, the test suite again
+# Builds Tabulex (warnings are errors) and runs every test: the format check, the test suite, the test suite again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a short,
 # bounded time.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/build.sh"
+TABULEX_WERROR=ON "$top/scripts/build.sh"
 "$top/scripts/check-format.sh"
 ctest --test-dir "$top/build" --output-on-failure -j"$(nproc)"
 "$top/scripts/sanitize.sh"

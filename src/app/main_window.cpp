@@ -408,22 +408,22 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 // Only drops from other programs replace the text: a drag that starts in this program (the
 // editor's own selection, a text box of a tool window) has a source here and is refused.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  const QMimeData* data = event->mimeData();
-  if (event->source() == nullptr && (data->hasUrls() || data->hasText())) {
+  const QMimeData* mime = event->mimeData();
+  if (event->source() == nullptr && (mime->hasUrls() || mime->hasText())) {
     event->acceptProposedAction();
   }
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  const QMimeData* data = event->mimeData();
+  const QMimeData* mime = event->mimeData();
   // Of several files, the first one that is a local file.
-  for (const QUrl& url : data->urls()) {
+  for (const QUrl& url : mime->urls()) {
     if (!url.isLocalFile()) continue;
     m_files->DropFile(std::filesystem::path(url.toLocalFile().toStdString()));
     return event->acceptProposedAction();
   }
-  if (!data->hasText()) return;
-  m_files->DropText(QStringToGbk(data->text()));
+  if (!mime->hasText()) return;
+  m_files->DropText(QStringToGbk(mime->text()));
   event->acceptProposedAction();
 }
 

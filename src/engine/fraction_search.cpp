@@ -134,7 +134,8 @@ constexpr double kWiden = 0x1p-50;
 // For f below 1 the walk gives up by N = 10^4 (N/999 is far too big there).
 constexpr std::int64_t kNumeratorEndBelowOne = 10'000;
 
-using Wide = unsigned __int128;
+// A GCC and Clang extension, named so for -Wpedantic.
+__extension__ using Wide = unsigned __int128;
 
 // One end of an interval of fractions: num/den exactly (den 0: infinity, always open).
 struct End {

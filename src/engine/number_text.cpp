@@ -205,7 +205,8 @@ std::string PreciseGeneralForm(double value) {
   return text;
 }
 
-using Wide = unsigned __int128;
+// A GCC and Clang extension, named so for -Wpedantic.
+__extension__ using Wide = unsigned __int128;
 
 constexpr int kMaxScale = 27;  // 5^27 < 2^63
 

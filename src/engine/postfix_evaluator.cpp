@@ -107,16 +107,16 @@ class Evaluator {
     // A leading point gets its zero: ".5" is "0.5".
     const std::string withZero = t[0] == '.' ? "0" + std::string(t) : std::string();
     if (!withZero.empty()) t = withZero;
-    bool point = false;
-    bool fraction = false;
+    bool hasPoint = false;
+    bool hasSeparator = false;
     for (const char c : t) {
-      point = point || c == '.';
-      fraction = fraction || c == '/';
+      hasPoint = hasPoint || c == '.';
+      hasSeparator = hasSeparator || c == '/';
     }
-    if (point) m_style = OperandStyle::DecimalInput;
+    if (hasPoint) m_style = OperandStyle::DecimalInput;
     if (t.starts_with("0b")) {
       Push(NumberToText(BinaryLiteralValue(t)));
-    } else if (!fraction) {
+    } else if (!hasSeparator) {
       m_operands.emplace_back().text.assign(t);  // kept as written until an operation reads it
     } else {
       const auto fraction = FractionOperandValue(t, m_style);
