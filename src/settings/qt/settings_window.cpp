@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "settings/qt/window_position_dialog.h"
+#include "window/qt/dialog_buttons.h"
 #include "window/qt/window_geometry.h"
 
 namespace tabulex {
@@ -65,18 +66,12 @@ SettingsWindow::SettingsWindow(CalcSettings& settings, SettingsStore& store,
   tabs->addTab(ResultsPage(), Text("运算结果"));
   tabs->addTab(KeysPage(), Text("快捷键"));
 
-  m_ok = new QPushButton(Text("确定"), this);
-  m_ok->setObjectName("ok");
-  m_ok->setDefault(true);
-  auto* cancel = new QPushButton(Text("取消"), this);
-  cancel->setObjectName("cancel");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_ok);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = MakeDialogButtons(this);
+  m_ok = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   Show(LoadSettingsWindow(settings, store));
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/undo_limit_settings.h"
+#include "window/qt/dialog_buttons.h"
 
 namespace tabulex {
 
@@ -23,22 +24,16 @@ UndoSettingsWindow::UndoSettingsWindow(CalcSettings& settings, SettingsStore& st
   m_limit->setCursorPosition(m_limit->text().size());
   auto* label = new QLabel(QString::fromUtf8("撤销最大次数："), this);
   label->setBuddy(m_limit);
-  auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
-  ok->setObjectName("ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-  cancel->setObjectName("cancel");
+  const DialogButtons buttons = MakeDialogButtons(this);
+  QPushButton* ok = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
 
   auto* field = new QHBoxLayout;
   field->addWidget(label);
   field->addWidget(m_limit);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(field);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   connect(ok, &QPushButton::clicked, this, &UndoSettingsWindow::Confirm);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

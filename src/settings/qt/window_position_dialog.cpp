@@ -9,6 +9,7 @@
 
 #include "settings/settings_writer.h"
 #include "settings/window_position.h"
+#include "window/qt/dialog_buttons.h"
 
 namespace tabulex {
 namespace {
@@ -36,24 +37,18 @@ WindowPositionDialog::WindowPositionDialog(SettingsStore& store, ScreenRect scre
   m_top = Field(stored.top, "top", this);
   m_width = Field(stored.width, "width", this);
   m_height = Field(stored.height, "height", this);
-  m_ok = new QPushButton(QString::fromUtf8("确定"), this);
-  m_ok->setObjectName("ok");
-  m_ok->setDefault(true);
-  auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-  cancel->setObjectName("cancel");
+  const DialogButtons buttons = MakeDialogButtons(this);
+  m_ok = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
 
   auto* fields = new QFormLayout;
   fields->addRow(QString::fromUtf8("左边"), m_left);
   fields->addRow(QString::fromUtf8("顶边"), m_top);
   fields->addRow(QString::fromUtf8("宽度"), m_width);
   fields->addRow(QString::fromUtf8("高度"), m_height);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   // Stored bounds that would put the window off screen cannot be confirmed unchanged either.
   UpdateOk();
