@@ -13,8 +13,8 @@ constexpr std::string_view kLineBreak = "\r\n";
 constexpr int kSeparatorLength = 106;
 constexpr std::string_view kSeparatorChar = "\xA9\xA5";  // ━
 
-// As the menu has always inserted them: most with the full-width bracket, which the
-// calculation reads as "(", "sinh" without a bracket.
+// What the menu inserts: most names with the full-width bracket, which the calculation reads
+// as "(", and "sinh" without a bracket.
 constexpr std::array<InsertFunctionItem, 16> kInsertFunctionItems{{
     {"sin(", "sin("},
     {"sinh(", "sinh"},

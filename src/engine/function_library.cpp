@@ -22,8 +22,8 @@ Outcome<double> Checked(double r, const char* message) {
   return r;
 }
 
-// Arc sine as the calculator has always computed it, through atan; outside -1..1 (beyond
-// the tolerance) the value is out of the domain.
+// Arc sine through atan, whose last digits the results keep; outside -1..1 (beyond the
+// tolerance) the value is out of the domain.
 std::optional<double> ArcSine(double x) {
   if (x - (-1.0) < -kEngineTolerance || x - 1.0 > kEngineTolerance) return std::nullopt;
   return std::atan(x / std::sqrt(1 - x * x));

@@ -1,6 +1,6 @@
 // The reads of the configuration file. The desktop start-up sequence interleaves them with
 // window actions, so there is one function per start-up step that reads keys, each reading
-// its keys in the documented order and parsing each at once; LoadSettings runs them all in
+// its keys in a fixed order and parsing each at once; LoadSettings runs them all in
 // start-up order (for tabulex-calc --config FILE). A missing key gives its default.
 #pragma once
 
@@ -12,29 +12,29 @@
 
 namespace tabulex {
 
-// Step 1: 窗口状态.
+// The window state: 窗口状态.
 void LoadWindowState(const SettingsStore& store, CalcSettings& settings);
 
-// Step 2: the bounds, in the order width, height, left, top.
+// The window bounds, in the order width, height, left, top.
 void LoadWindowBounds(const SettingsStore& store, CalcSettings& settings);
 
-// Step 5: 允许多开.
+// Whether several instances may run: 允许多开.
 void LoadAllowMultipleInstances(const SettingsStore& store, CalcSettings& settings);
 
-// Step 6: 软件皮肤.
+// The skin: 软件皮肤.
 void LoadSkinNumber(const SettingsStore& store, CalcSettings& settings);
 
-// Step 7: 背景颜色.
+// The editor background: 背景颜色.
 void LoadBackgroundColor(const SettingsStore& store, CalcSettings& settings);
 
-// Step 8: 皮肤滑块条, then 加载特效.
+// The transparency and the effects: 皮肤滑块条, then 加载特效.
 void LoadSkinSliderAndEffects(const SettingsStore& store, CalcSettings& settings);
 
-// Step 11: the font keys, in the order bold, italic, strike-out, underline, name, text
+// The editor font: its keys, in the order bold, italic, strike-out, underline, name, text
 // colour, size.
 EditorProperties LoadEditorProperties(const SettingsStore& store);
 
-// Step 12: the remaining CalcSettings fields in their documented order; an undo limit of 0
+// The remaining CalcSettings fields, in a fixed order; an undo limit of 0
 // or less becomes 50. Returns 自动折回 (word wrap), which goes to the editor, not the record.
 bool LoadRunSettings(const SettingsStore& store, CalcSettings& settings);
 

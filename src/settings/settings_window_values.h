@@ -77,9 +77,9 @@ enum class SettingsWindowOutcome {
 };
 
 // OK: takes the controls into CalcSettings, applies the immediate effects and writes the
-// window's 26 keys, in the documented order. Option groups with no button checked give
-// 置托盘 and 小数. A list with nothing selected leaves its setting as it was: its index would
-// otherwise turn into a key code or separator that none of its entries stands for.
+// window's 26 keys, in a fixed order. Option groups with no button checked give 置托盘 and
+// 小数. A list with nothing selected leaves its setting as it was: its index would otherwise
+// turn into a key code or separator that none of its entries stands for.
 SettingsWindowOutcome ConfirmSettingsWindow(const SettingsWindowValues& values,
                                             CalcSettings& settings, SettingsStore& store,
                                             SettingsEffects& effects);

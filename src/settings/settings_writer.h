@@ -1,5 +1,5 @@
 // The writes of the configuration file. There is no central save: each operation writes
-// the keys it owns, in its documented order. Every write stands alone: one that fails
+// the keys it owns, always in the same order. Every write stands alone: one that fails
 // (no directory yet, read-only file) does not stop the ones after it, and nothing is
 // reported, as the values in memory stay in force for the rest of the run.
 #pragma once
@@ -40,7 +40,7 @@ void WriteWindowCode(SettingsStore& store, std::int64_t windowCode);
 void SaveOnClose(SettingsStore& store, const RunFilesPaths& paths, const EditorProperties& editor,
                  std::int64_t caretOffset, CalcSettings& settings);
 
-// Reset settings, step 6: deletes the configuration file and both backup files (the text
+// Part of resetting the settings: deletes the configuration file and both backup files (the text
 // backup and a stale "Tabulo备份文件.ini"); failures are ignored.
 void DeleteSettingsFiles(const RunFilesPaths& paths);
 

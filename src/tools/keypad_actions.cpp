@@ -133,7 +133,7 @@ KeypadFocus KeypadActions::Press(KeypadKey key) {
       InsertCaption(key);
       break;
   }
-  // The keypad has always kept the focus after "sinh".
+  // "sinh" leaves the focus on the keypad: its argument is usually typed there next.
   return key == K::Sinh ? KeypadFocus::Keypad : KeypadFocus::Editor;
 }
 

@@ -11,7 +11,7 @@
 namespace tabulex {
 namespace {
 
-// The file dialog's filter as documented ("name|pattern"); Qt takes the part before the bar,
+// The file dialog's filter in the form "name|pattern"; Qt takes the part before the bar,
 // which names its pattern in brackets.
 constexpr std::string_view kTextFileFilter = "文本文件(*.txt)|*.txt";
 
