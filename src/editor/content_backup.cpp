@@ -37,8 +37,8 @@ std::string_view OpenedFileText(std::string_view bytes) {
     const auto byte = static_cast<unsigned char>(bytes[end]);
     if (byte == 0x00 || byte == 0x1A) break;
     if (byte >= 0x80 && end + 1 < bytes.size()) {
-      // The second byte of the pair never ends the text, except a NUL: on the documented
-      // platform the editor's text ends there anyway, and here none may enter it.
+      // The second byte of the pair never ends the text, except a NUL: a text box ends its
+      // text at a NUL anyway, and none may enter the editor here.
       if (bytes[end + 1] == '\0') return bytes.substr(0, end + 1);
       end += 2;
     } else {

@@ -17,7 +17,7 @@ constexpr char kReadyText[] = " [提示]_初始化完毕，请输入表达式!";
 
 StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& window,
                                   CalcSettings& settings) {
-  // 1 to 4: the window's place and state.
+  // The window's place and state.
   LoadWindowState(store, settings);
   LoadWindowBounds(store, settings);
   const WindowBounds stored{settings.windowLeft, settings.windowTop, settings.windowWidth,
@@ -32,13 +32,13 @@ StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& wi
     window.SetMaximised(false);
   }
 
-  // 5: a second instance wakes the first and goes no further.
+  // A second instance wakes the first and goes no further.
   LoadAllowMultipleInstances(store, settings);
   if (!settings.allowMultipleInstances && !window.RunSingleInstanceStep()) {
     return StartupOutcome::SecondInstance;
   }
 
-  // 6 to 10: appearance and tray.
+  // Appearance and tray.
   LoadSkinNumber(store, settings);
   window.ApplySkin(settings.skinNumber);
   window.FocusEditor();
@@ -50,12 +50,12 @@ StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& wi
   window.ApplySkinEffects(settings.skinEffects);
   window.AddTrayIcon();
 
-  // 11 to 13: the editor's font, every other setting, word wrap.
+  // The editor's font, every other setting, word wrap.
   window.ApplyEditorFont(LoadEditorProperties(store));
   const bool wordWrap = LoadRunSettings(store, settings);
   window.SetWordWrap(wordWrap);
 
-  // 14 to 17: hotkey, hooks, drop target, always on top.
+  // Hotkey, hooks, drop target, always on top.
   if (settings.hotkeyEnabled) {
     window.RegisterShowHideHotkey(settings.hotkeyModifier, settings.hotkeyKey);
   } else {
@@ -66,19 +66,19 @@ StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& wi
   window.RegisterDropTarget();
   window.SetAlwaysOnTop(settings.alwaysOnTop);
 
-  // 18 to 20: the text.
+  // The text.
   window.RestoreContentBackup();
   window.RecordInitialUndoSnapshot();
   window.ShowCaretPosition();
 
-  // 21: what shutdown writes unless the user moves or resizes the window.
+  // What shutdown writes unless the user moves or resizes the window.
   const WindowBounds bounds = window.Bounds();
   settings.windowWidth = bounds.width;
   settings.windowHeight = bounds.height;
   settings.windowLeft = bounds.left;
   settings.windowTop = bounds.top;
 
-  // 22 to 24: edge timer, first status text, back from a screen edge.
+  // Edge timer, first status text, back from a screen edge.
   window.SetEdgeTimerInterval(settings.edgeHiding ? kEdgeTimerMilliseconds : 0);
   window.ShowStatus(Utf8ToGbk(kReadyText));
   window.PullBackOnScreen();
