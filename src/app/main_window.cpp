@@ -610,16 +610,7 @@ void MainWindow::ShowStatus(std::string_view gbkText) {
 }
 
 EditorProperties MainWindow::EditorFont() const {
-  const QFont font = m_editor->font();
-  EditorProperties properties;
-  properties.fontBold = font.bold();
-  properties.fontItalic = font.italic();
-  properties.fontStrikeOut = font.strikeOut();
-  properties.fontUnderline = font.underline();
-  properties.fontName = QStringToGbk(font.family());
-  properties.fontColor = m_fontColor;
-  properties.fontSize = font.pointSize();
-  return properties;
+  return PropertiesOf(m_editor->font(), m_fontColor);
 }
 
 std::int64_t MainWindow::CaretOffset() const {

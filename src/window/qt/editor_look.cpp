@@ -23,4 +23,16 @@ QFont FontOf(const EditorProperties& properties) {
   return font;
 }
 
+EditorProperties PropertiesOf(const QFont& font, std::int32_t fontColor) {
+  EditorProperties properties;
+  properties.fontBold = font.bold();
+  properties.fontItalic = font.italic();
+  properties.fontStrikeOut = font.strikeOut();
+  properties.fontUnderline = font.underline();
+  properties.fontName = QStringToGbk(font.family());
+  properties.fontColor = fontColor;
+  properties.fontSize = font.pointSize();
+  return properties;
+}
+
 }  // namespace tabulex

@@ -18,4 +18,7 @@ std::int32_t BgrOfColour(const QColor& colour);
 // part of a QFont.
 QFont FontOf(const EditorProperties& properties);
 
+// The other way: the font's properties with the text colour, which the font does not hold.
+EditorProperties PropertiesOf(const QFont& font, std::int32_t fontColor);
+
 }  // namespace tabulex
