@@ -10,9 +10,10 @@ target_link_libraries(tabulex_appearance_tests PRIVATE tabulex_test_support tabu
 add_test(NAME appearance COMMAND tabulex_appearance_tests)
 
 if(TABULEX_BUILD_DESKTOP)
-  # The skin engine, the appearance window and the font dialog, offscreen.
+  # The skin engine, the appearance window, the font dialog and the editor look, offscreen.
   add_executable(tabulex_appearance_widget_tests
     window/qt/appearance_window_test.cpp
+    window/qt/editor_look_test.cpp
   )
   target_include_directories(tabulex_appearance_widget_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(tabulex_appearance_widget_tests PRIVATE tabulex_qt_test_support
