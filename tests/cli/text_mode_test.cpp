@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/calc_command.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -24,20 +25,6 @@ TextRun Calc(const std::string& input, std::vector<std::string> arguments = {}) 
   const int exit = RunCalcCommand(arguments, in, out, err);
   return {exit, out.str(), err.str()};
 }
-
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tabulex-cli-XXXXXX").string();
-    m_path = ::mkdtemp(pattern.data());
-  }
-  ~TempDir() { std::filesystem::remove_all(m_path); }
-  std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-  const std::filesystem::path& path() const { return m_path; }
-
- private:
-  std::filesystem::path m_path;
-};
 
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -90,7 +77,7 @@ TEST(TextMode, StatusMessagesOnRequest) {
 }
 
 TEST(TextMode, InPlaceRewritesTheFileAndKeepsItsPermissions) {
-  TempDir dir;
+  TempDirectory dir;
   const auto file = dir / "sums.txt";
   WriteFile(file, "1+1\r\n2*3\r\n");
   ::chmod(file.c_str(), 0640);
@@ -101,19 +88,19 @@ TEST(TextMode, InPlaceRewritesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms::owner_read |
                                                              std::filesystem::perms::owner_write |
                                                              std::filesystem::perms::group_read);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                           std::filesystem::directory_iterator()),
             1);  // no temporary file left behind
 }
 
 TEST(TextMode, FileErrorsAndMisuseExitWithTwo) {
-  TempDir dir;
+  TempDirectory dir;
   const struct {
     std::vector<std::string> arguments;
     std::string message;
   } rows[] = {
       {{(dir / "missing.txt").string()}, "cannot read"},
-      {{dir.path().string()}, "cannot read"},
+      {{dir.Path().string()}, "cannot read"},
       {{"-i"}, "--in-place needs an input file"},
       {{"-i", "-"}, "--in-place needs an input file"},
       {{"a.txt", "b.txt"}, "one input file only"},
@@ -140,7 +127,7 @@ TEST(TextMode, AFileThatCannotBeReplacedIsReportedAndLeftAlone) {
 }
 
 TEST(TextMode, SettingsFromAConfigurationFileThenFromSet) {
-  TempDir dir;
+  TempDirectory dir;
   const auto config = dir / "Tabulo配置文件.ini";
   // GBK, as the desktop program writes it: 分数类型=1 and 逗号千分割=2.
   WriteFile(config,

@@ -18,6 +18,7 @@
 #include "editor/text_file.h"
 #include "engine/text_buffer.h"
 #include "settings/file_io.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -27,12 +28,6 @@ using namespace std::string_view_literals;
 
 class FileCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-files-XXXXXX").string();
-    m_dir = ::mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   fs::path File(const char* name, std::optional<std::string_view> bytes = std::nullopt) {
     const fs::path path = m_dir / name;
     if (bytes) {
@@ -54,7 +49,8 @@ class FileCommandsTest : public ::testing::Test {
     document.TextChanged();
   }
 
-  fs::path m_dir;
+  TempDirectory m_temp;
+  const fs::path m_dir{m_temp.Path()};
   TextBuffer editor;
   DocumentState document;
   ScriptedDialogs dialogs;
@@ -96,8 +92,9 @@ TEST_F(FileCommandsTest, AskToSaveGoesOnOnlyWhenNothingIsLost) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    FileCommandsTest::TearDown();
-    FileCommandsTest::SetUp();
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir)) {
+      fs::remove_all(entry.path());  // each case starts with an empty directory
+    }
     document = DocumentState{};
     dialogs = ScriptedDialogs{};
     const fs::path path = c.hasFile ? File("doc.txt", "old") : File("doc.txt");

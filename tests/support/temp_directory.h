@@ -29,6 +29,7 @@ class TempDirectory {
   TempDirectory& operator=(const TempDirectory&) = delete;
 
   const std::filesystem::path& Path() const { return m_path; }
+  std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
 
  private:
   std::filesystem::path m_path;
