@@ -1,4 +1,5 @@
 #include "window/instance_lock.h"
+#include "support/temp_directory.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -20,15 +21,6 @@ namespace fs = std::filesystem;
 
 class InstanceLockTest : public testing::Test {
  protected:
-  void SetUp() override {
-    m_directory =
-        fs::temp_directory_path() / ("tabulex-lock-" + std::to_string(::getpid()) + "-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_directory);
-    fs::create_directories(m_directory);
-  }
-  void TearDown() override { fs::remove_all(m_directory); }
-
   fs::path LockFile() const { return m_directory / "fzdk"; }
 
   static std::string Contents(const fs::path& path) {
@@ -36,7 +28,8 @@ class InstanceLockTest : public testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
-  fs::path m_directory;
+  TempDirectory m_temp;
+  const fs::path m_directory{m_temp.Path()};
 };
 
 TEST_F(InstanceLockTest, OnlyOneHolderAtATimeAndTheLockGoesWithItsHolder) {

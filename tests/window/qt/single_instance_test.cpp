@@ -19,6 +19,7 @@
 
 #include "settings/config_file.h"
 #include "settings/setting_keys.h"
+#include "support/temp_directory.h"
 #include "window/instance_lock.h"
 
 namespace tabulex {
@@ -30,14 +31,9 @@ namespace fs = std::filesystem;
 class SingleInstanceTest : public testing::Test {
  protected:
   void SetUp() override {
-    m_root =
-        fs::temp_directory_path() / ("tabulex-instance-" + std::to_string(::getpid()) + "-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_root);
     fs::create_directories(m_root / "Tabulo运行文件");
     paths = RunFilesPathsIn(m_root / "Tabulo运行文件");
   }
-  void TearDown() override { fs::remove_all(m_root); }
 
   // Runs work on a thread of its own, as another process would, while this thread's event
   // loop serves the first instance. The deadline only keeps a broken build from hanging.
@@ -57,7 +53,8 @@ class SingleInstanceTest : public testing::Test {
     return ReadSetting(ConfigFile(paths.configFile), SettingId::WindowCode);
   }
 
-  fs::path m_root;
+  TempDirectory m_temp;
+  const fs::path m_root{m_temp.Path()};
   RunFilesPaths paths;
 };
 
