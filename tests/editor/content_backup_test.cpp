@@ -18,6 +18,7 @@
 #include "settings/file_io.h"
 #include "settings/run_files_directory.h"
 #include "settings/settings_writer.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -69,12 +70,7 @@ TEST(ContentBackupTest, FileBytesBecomeTextUpToTheEndByte) {
 
 class ContentBackupFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-backup-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_paths = RunFilesPathsIn(pattern);
-  }
-  void TearDown() override { fs::remove_all(m_paths.directory); }
+  void SetUp() override { m_paths = RunFilesPathsIn(m_temp.Path()); }
 
   void WriteBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -91,6 +87,7 @@ class ContentBackupFiles : public ::testing::Test {
                     .WriteKey(Utf8ToGbk("运行设置"), Utf8ToGbk("起始选择位置"), value));
   }
 
+  TempDirectory m_temp;
   RunFilesPaths m_paths;
 };
 

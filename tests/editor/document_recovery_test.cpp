@@ -9,6 +9,7 @@
 #include "editor/scripted_file_dialogs.h"
 #include "engine/text_buffer.h"
 #include "settings/file_io.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -16,13 +17,9 @@ namespace {
 class DocumentRecoveryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-recovery-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_dir = pattern;
     m_file.emplace(m_dir, ThisProcess());
     m_recovery.emplace(editor, document, dialogs, *m_file, settings);
   }
-  void TearDown() override { fs::remove_all(m_dir); }
 
   fs::path Kept() const { return m_dir / RecoveryFile::kName; }
   void Type(const char* text) {
@@ -30,7 +27,8 @@ class DocumentRecoveryTest : public ::testing::Test {
     document.TextChanged();
   }
 
-  fs::path m_dir;
+  TempDirectory m_temp;
+  const fs::path m_dir{m_temp.Path()};
   TextBuffer editor;
   DocumentState document;
   ScriptedDialogs dialogs;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "settings/file_io.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -15,18 +16,12 @@ namespace fs = std::filesystem;
 
 class RecoveryFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-recovery-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_dir = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   void Leave(const char* name, const RecoveredDocument& document, ProcessIdentity owner) {
     ASSERT_FALSE(WriteFileAtomically(m_dir / name, RecoveryFile::Encode(document, owner)));
   }
 
-  fs::path m_dir;
+  TempDirectory m_temp;
+  const fs::path m_dir{m_temp.Path()};
 };
 
 // A process that certainly does not run.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/gbk_text.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -23,13 +24,7 @@ namespace fs = std::filesystem;
 
 class ConfigFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-config-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_directory = pattern;
-    m_path = m_directory / "Tabulo配置文件.ini";
-  }
-  void TearDown() override { fs::remove_all(m_directory); }
+  void SetUp() override { m_path = m_directory / "Tabulo配置文件.ini"; }
 
   std::string FileText() const {
     std::ifstream in(m_path, std::ios::binary);
@@ -44,7 +39,8 @@ class ConfigFileTest : public ::testing::Test {
     return names;
   }
 
-  fs::path m_directory;
+  TempDirectory m_temp;
+  const fs::path m_directory{m_temp.Path()};
   fs::path m_path;
 };
 

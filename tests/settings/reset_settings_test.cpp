@@ -9,6 +9,7 @@
 #include "settings/config_file.h"
 #include "settings/settings_dialog_recorders.h"
 #include "settings/settings_writer.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -18,15 +19,12 @@ namespace fs = std::filesystem;
 class ResetSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-reset-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_root = pattern;
     m_paths = RunFilesPathsIn(m_root / "Tabulo运行文件");
     fs::create_directories(m_paths.directory);
   }
-  void TearDown() override { fs::remove_all(m_root); }
 
-  fs::path m_root;
+  TempDirectory m_temp;
+  const fs::path m_root{m_temp.Path()};
   RunFilesPaths m_paths;
 };
 

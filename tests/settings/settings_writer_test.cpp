@@ -16,6 +16,7 @@
 #include "settings/config_file.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_loader.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -108,15 +109,10 @@ const std::vector<std::string> kShutdownFontWrites = {
 
 class SettingsWriterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-writer-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_root = pattern;
-    m_paths = RunFilesPathsIn(m_root / "Tabulo运行文件");
-  }
-  void TearDown() override { fs::remove_all(m_root); }
+  void SetUp() override { m_paths = RunFilesPathsIn(m_root / "Tabulo运行文件"); }
 
-  fs::path m_root;
+  TempDirectory m_temp;
+  const fs::path m_root{m_temp.Path()};
   RunFilesPaths m_paths;
 };
 

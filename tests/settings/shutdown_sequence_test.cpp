@@ -11,6 +11,7 @@
 #include "engine/gbk_text.h"
 #include "settings/settings_writer.h"
 #include "support/recording_store.h"
+#include "support/temp_directory.h"
 
 namespace tabulex {
 namespace {
@@ -36,13 +37,7 @@ class RecordingWindow final : public ShutdownWindowPort {
 
 class ShutdownSequenceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-shutdown-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_root = pattern;
-    m_paths = RunFilesPathsIn(m_root / "Tabulo运行文件");
-  }
-  void TearDown() override { fs::remove_all(m_root); }
+  void SetUp() override { m_paths = RunFilesPathsIn(m_root / "Tabulo运行文件"); }
 
   // What SaveOnClose alone writes for these values.
   Log SaveOnCloseWrites(const EditorProperties& font, std::int64_t caret, CalcSettings settings) {
@@ -52,7 +47,8 @@ class ShutdownSequenceTest : public ::testing::Test {
     return log;
   }
 
-  fs::path m_root;
+  TempDirectory m_temp;
+  const fs::path m_root{m_temp.Path()};
   RunFilesPaths m_paths;
 };
 
