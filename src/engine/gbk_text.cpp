@@ -146,6 +146,18 @@ std::size_t FirstNonAscii(std::string_view text) {
   return i;
 }
 
+namespace {
+
+// Appends the run of ASCII bytes that starts at from, the same in both encodings; returns
+// where it ends.
+std::size_t AppendAsciiRun(std::string_view text, std::size_t from, std::string& out) {
+  const std::size_t run = FirstNonAscii(text.substr(from));
+  out.append(text.substr(from, run));
+  return from + run;
+}
+
+}  // namespace
+
 std::string Utf8ToGbk(std::string_view utf8) {
   std::size_t unshown = 0;
   return Utf8ToGbk(utf8, unshown);
@@ -160,9 +172,7 @@ std::string Utf8ToGbk(std::string_view utf8, std::size_t& unshown) {
   out.assign(utf8.substr(0, ascii));
   for (std::size_t i = ascii; i < utf8.size();) {
     if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-      const std::size_t run = FirstNonAscii(utf8.substr(i));
-      out.append(utf8.substr(i, run));
-      i += run;
+      i = AppendAsciiRun(utf8, i, out);
       continue;
     }
     std::uint32_t code = 0;
@@ -217,9 +227,7 @@ std::string GbkToUtf8(std::string_view gbk) {
   out.assign(gbk.substr(0, ascii));
   for (std::size_t i = ascii; i < gbk.size();) {
     if (static_cast<unsigned char>(gbk[i]) < 0x80) {
-      const std::size_t run = FirstNonAscii(gbk.substr(i));
-      out.append(gbk.substr(i, run));
-      i += run;
+      i = AppendAsciiRun(gbk, i, out);
       continue;
     }
     const std::size_t length = GbkCharLength(gbk, i);
