@@ -17,7 +17,7 @@ if(TABULEX_BUILD_DESKTOP)
   )
   target_include_directories(tabulex_appearance_widget_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(tabulex_appearance_widget_tests PRIVATE tabulex_qt_test_support
-    tabulex_window_widgets)
+    tabulex_window_widgets tabulex_session)
   add_test(NAME appearance_widgets COMMAND tabulex_appearance_widget_tests)
   set_tests_properties(appearance_widgets PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endif()

@@ -7,7 +7,7 @@ add_executable(tabulex_settings_dialog_tests
   settings/undo_limit_settings_test.cpp
   settings/window_position_test.cpp
 )
-target_link_libraries(tabulex_settings_dialog_tests PRIVATE tabulex_test_support tabulex_settings)
+target_link_libraries(tabulex_settings_dialog_tests PRIVATE tabulex_test_support tabulex_session)
 add_test(NAME settings_dialogs COMMAND tabulex_settings_dialog_tests)
 
 if(TABULEX_BUILD_DESKTOP)

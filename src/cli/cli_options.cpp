@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "settings/settings_fields.h"
 
 namespace tabulex {

@@ -7,7 +7,7 @@
 
 #include <ostream>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 
 namespace tabulex {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "settings/file_io.h"
+#include "base/file_io.h"
 #include "settings/settings_loader.h"
 
 namespace tabulex {

@@ -16,7 +16,7 @@
 
 #include "engine/editor_buffer.h"
 #include "engine/tick_source.h"
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {

@@ -8,7 +8,7 @@
 #include "editor/file_dialogs.h"
 #include "editor/recovery_file.h"
 #include "engine/editor_buffer.h"
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 
 namespace tabulex {
 

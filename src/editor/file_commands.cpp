@@ -6,7 +6,7 @@
 
 #include "editor/content_backup.h"
 #include "editor/text_file.h"
-#include "settings/file_io.h"
+#include "base/file_io.h"
 
 namespace tabulex {
 namespace {

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "settings/file_io.h"
+#include "base/file_io.h"
 
 namespace tabulex {
 namespace {

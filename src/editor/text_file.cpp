@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "editor/content_backup.h"
-#include "settings/file_io.h"
+#include "base/file_io.h"
 
 namespace tabulex {
 namespace {

@@ -7,7 +7,7 @@
 #include "engine/editor_buffer.h"
 #include "engine/status_sink.h"
 #include "engine/tick_source.h"
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 
 namespace tabulex {
 

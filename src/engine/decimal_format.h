@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 
 namespace tabulex {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "engine/operand_style.h"
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 
 namespace tabulex {
 

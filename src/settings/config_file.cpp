@@ -9,8 +9,8 @@
 #include <optional>
 #include <utility>
 
-#include "settings/file_descriptor.h"
-#include "settings/file_io.h"
+#include "base/file_descriptor.h"
+#include "base/file_io.h"
 #include "settings/ini_document.h"
 
 namespace tabulex {

@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {

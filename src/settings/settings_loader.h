@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "settings/settings_records.h"
 #include "settings/settings_store.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "window/skin_port.h"
 
 namespace tabulex {

@@ -4,8 +4,8 @@
 // overwrites the bounds to come back to.
 #pragma once
 
-#include "settings/calc_settings.h"
-#include "window/placement_check.h"
+#include "base/calc_settings.h"
+#include "base/placement_check.h"
 
 namespace tabulex {
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 
 namespace tabulex {
 

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "window/bounds_tracking.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 namespace tabulex {
 

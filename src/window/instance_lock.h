@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "settings/file_descriptor.h"
+#include "base/file_descriptor.h"
 
 namespace tabulex {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/file_descriptor.h"
+#include "base/file_descriptor.h"
 
 namespace tabulex {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "window/edge_docking.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 namespace tabulex {
 

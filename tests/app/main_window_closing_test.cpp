@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 
 #include "app/main_window_fixture.h"
-#include "settings/file_io.h"
+#include "base/file_io.h"
 #include "settings/qt/settings_window.h"
 #include "tools/qt/keypad_window.h"
 #include "window/qt/tray_icon.h"

@@ -17,7 +17,7 @@
 #include "editor/scripted_file_dialogs.h"
 #include "editor/text_file.h"
 #include "engine/text_buffer.h"
-#include "settings/file_io.h"
+#include "base/file_io.h"
 #include "support/temp_directory.h"
 
 namespace tabulex {

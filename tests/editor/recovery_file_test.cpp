@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/file_io.h"
+#include "base/file_io.h"
 #include "support/temp_directory.h"
 
 namespace tabulex {

@@ -1,4 +1,4 @@
-#include "settings/reset_settings.h"
+#include "session/reset_settings.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

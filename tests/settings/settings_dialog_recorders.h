@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/gbk_text.h"
-#include "settings/settings_effects.h"
+#include "session/settings_effects.h"
 #include "support/recording_store.h"
 
 namespace tabulex {

@@ -1,4 +1,4 @@
-#include "settings/startup_sequence.h"
+#include "session/startup_sequence.h"
 
 #include <gtest/gtest.h>
 

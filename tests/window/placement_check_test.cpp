@@ -1,4 +1,4 @@
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 
 #include <initializer_list>
 
-#include "settings/calc_settings.h"
-#include "settings/settings_effects.h"
+#include "base/calc_settings.h"
+#include "session/settings_effects.h"
 #include "settings/settings_store.h"
-#include "settings/settings_window_values.h"
+#include "session/settings_window_values.h"
 #include "window/platform_abilities.h"
 
 class QButtonGroup;

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/undo_limit_settings.h"
+#include "session/undo_limit_settings.h"
 #include "window/qt/dialog_buttons.h"
 
 namespace tabulex {

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "settings/calc_settings.h"
-#include "settings/settings_effects.h"
+#include "base/calc_settings.h"
+#include "session/settings_effects.h"
 #include "settings/settings_store.h"
 
 class QLineEdit;

@@ -7,7 +7,7 @@
 
 #include "settings/settings_records.h"
 #include "settings/settings_store.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 class QLineEdit;
 class QPushButton;

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "settings/settings_store.h"
 #include "window/appearance_session.h"
 #include "window/platform_abilities.h"

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "window/edge_docking.h"
 
 class QTimer;

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "settings/file_descriptor.h"
+#include "base/file_descriptor.h"
 #include "settings/run_files_directory.h"
 #include "settings/settings_store.h"
 #include "window/instance_lock.h"

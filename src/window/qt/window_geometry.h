@@ -4,7 +4,7 @@
 #pragma once
 
 #include "window/bounds_tracking.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "settings/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "settings/file_io.h"
+#include "base/file_io.h"
 
 namespace tabulex {
 namespace {

@@ -4,8 +4,8 @@
 // window, maximised or normally at the bounds it has by then.
 #pragma once
 
-#include "settings/calc_settings.h"
-#include "settings/main_window_port.h"
+#include "base/calc_settings.h"
+#include "session/main_window_port.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {

@@ -4,8 +4,8 @@
 // only after a completed start-up, so a second instance ends without writing anything.
 #pragma once
 
-#include "settings/calc_settings.h"
-#include "settings/main_window_port.h"
+#include "base/calc_settings.h"
+#include "session/main_window_port.h"
 #include "settings/run_files_directory.h"
 #include "settings/settings_store.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/calc_settings.h"
-#include "settings/settings_effects.h"
+#include "base/calc_settings.h"
+#include "session/settings_effects.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {

@@ -1,4 +1,4 @@
-#include "settings/settings_window_values.h"
+#include "session/settings_window_values.h"
 
 #include "settings/setting_keys.h"
 #include "settings/setting_parsers.h"

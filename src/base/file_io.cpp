@@ -1,4 +1,4 @@
-#include "settings/file_io.h"
+#include "base/file_io.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "settings/atomic_file_writer.h"
-#include "settings/file_descriptor.h"
+#include "base/atomic_file_writer.h"
+#include "base/file_descriptor.h"
 
 namespace tabulex {
 namespace {

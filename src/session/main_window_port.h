@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "settings/settings_records.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 namespace tabulex {
 

@@ -1,8 +1,8 @@
-#include "settings/startup_sequence.h"
+#include "session/startup_sequence.h"
 
 #include "engine/gbk_text.h"
 #include "settings/settings_loader.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 namespace tabulex {
 namespace {

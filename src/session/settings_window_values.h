@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/calc_settings.h"
-#include "settings/settings_effects.h"
+#include "base/calc_settings.h"
+#include "session/settings_effects.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "settings/settings_records.h"
-#include "window/placement_check.h"
+#include "base/placement_check.h"
 
 namespace tabulex {
 

@@ -1,4 +1,4 @@
-#include "settings/undo_limit_settings.h"
+#include "session/undo_limit_settings.h"
 
 #include "engine/number_text.h"
 #include "settings/setting_parsers.h"

@@ -1,4 +1,4 @@
-#include "settings/shutdown_sequence.h"
+#include "session/shutdown_sequence.h"
 
 #include <utility>
 

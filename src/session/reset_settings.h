@@ -4,9 +4,9 @@
 // that follows writes its own keys into a new file.
 #pragma once
 
-#include "settings/calc_settings.h"
+#include "base/calc_settings.h"
 #include "settings/run_files_directory.h"
-#include "settings/settings_effects.h"
+#include "session/settings_effects.h"
 
 namespace tabulex {
 
