@@ -9,6 +9,8 @@
 #include <iterator>
 #include <optional>
 
+#include "base/atomic_file_writer.h"
+#include "base/file_io.h"
 #include "cli/cli_options.h"
 #include "cli/terminal_session.h"
 #include "cli/text_stream.h"
@@ -17,9 +19,7 @@
 #include "engine/gbk_text.h"
 #include "engine/text_buffer.h"
 #include "engine/text_file_format.h"
-#include "base/atomic_file_writer.h"
 #include "settings/config_file.h"
-#include "base/file_io.h"
 #include "settings/settings_fields.h"
 #include "settings/settings_loader.h"
 #include "version/version.h"

@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/calc_settings.h"
 #include "engine/editor_buffer.h"
 #include "engine/tick_source.h"
-#include "base/calc_settings.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {

@@ -4,11 +4,11 @@
 // it goes. At the next start, what a run that did not end left behind is offered back.
 #pragma once
 
+#include "base/calc_settings.h"
 #include "editor/document_state.h"
 #include "editor/file_dialogs.h"
 #include "editor/recovery_file.h"
 #include "engine/editor_buffer.h"
-#include "base/calc_settings.h"
 
 namespace tabulex {
 

@@ -4,9 +4,9 @@
 #include <system_error>
 #include <utility>
 
+#include "base/file_io.h"
 #include "editor/content_backup.h"
 #include "editor/text_file.h"
-#include "base/file_io.h"
 
 namespace tabulex {
 namespace {

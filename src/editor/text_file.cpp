@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
-#include "editor/content_backup.h"
 #include "base/file_io.h"
+#include "editor/content_backup.h"
 
 namespace tabulex {
 namespace {

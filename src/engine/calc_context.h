@@ -2,12 +2,12 @@
 // and the platform services. Owned elsewhere; a context only refers to them.
 #pragma once
 
+#include "base/calc_settings.h"
 #include "engine/calculation_state.h"
 #include "engine/clipboard.h"
 #include "engine/editor_buffer.h"
 #include "engine/status_sink.h"
 #include "engine/tick_source.h"
-#include "base/calc_settings.h"
 
 namespace tabulex {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/operand_style.h"
 #include "base/calc_settings.h"
+#include "engine/operand_style.h"
 
 namespace tabulex {
 

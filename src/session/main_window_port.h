@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/settings_records.h"
 #include "base/placement_check.h"
+#include "settings/settings_records.h"
 
 namespace tabulex {
 

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "base/calc_settings.h"
-#include "settings/run_files_directory.h"
 #include "session/settings_effects.h"
+#include "settings/run_files_directory.h"
 
 namespace tabulex {
 

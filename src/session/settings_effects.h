@@ -9,8 +9,8 @@
 
 #include <cstdint>
 
-#include "settings/settings_records.h"
 #include "base/placement_check.h"
+#include "settings/settings_records.h"
 
 namespace tabulex {
 

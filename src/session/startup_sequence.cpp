@@ -1,8 +1,8 @@
 #include "session/startup_sequence.h"
 
+#include "base/placement_check.h"
 #include "engine/gbk_text.h"
 #include "settings/settings_loader.h"
-#include "base/placement_check.h"
 
 namespace tabulex {
 namespace {

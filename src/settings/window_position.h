@@ -3,9 +3,9 @@
 // (WriteWindowPosition). Texts are GBK.
 #pragma once
 
+#include "base/placement_check.h"
 #include "settings/settings_records.h"
 #include "settings/settings_store.h"
-#include "base/placement_check.h"
 
 namespace tabulex {
 

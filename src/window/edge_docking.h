@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "window/bounds_tracking.h"
 #include "base/placement_check.h"
+#include "window/bounds_tracking.h"
 
 namespace tabulex {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "window/edge_docking.h"
 #include "base/placement_check.h"
+#include "window/edge_docking.h"
 
 namespace tabulex {
 

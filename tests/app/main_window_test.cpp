@@ -18,9 +18,9 @@
 #include <QWheelEvent>
 
 #include "app/main_window_fixture.h"
+#include "base/file_io.h"
 #include "editor/content_backup.h"
 #include "editor/qt/find_window.h"
-#include "base/file_io.h"
 #include "tools/qt/accumulator_window.h"
 #include "tools/qt/tool_window.h"
 #include "window/status_bar_layout.h"

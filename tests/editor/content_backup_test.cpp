@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_io.h"
 #include "engine/gbk_text.h"
 #include "engine/text_buffer.h"
 #include "settings/config_file.h"
-#include "base/file_io.h"
 #include "settings/run_files_directory.h"
 #include "settings/settings_writer.h"
 #include "support/temp_directory.h"

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/file_io.h"
 #include "editor/scripted_file_dialogs.h"
 #include "engine/text_buffer.h"
-#include "base/file_io.h"
 #include "support/temp_directory.h"
 
 namespace tabulex {

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "base/file_io.h"
 #include "editor/content_backup.h"
 #include "editor/scripted_file_dialogs.h"
 #include "editor/text_file.h"
 #include "engine/text_buffer.h"
-#include "base/file_io.h"
 #include "support/temp_directory.h"
 
 namespace tabulex {

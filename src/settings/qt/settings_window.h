@@ -9,8 +9,8 @@
 
 #include "base/calc_settings.h"
 #include "session/settings_effects.h"
-#include "settings/settings_store.h"
 #include "session/settings_window_values.h"
+#include "settings/settings_store.h"
 #include "window/platform_abilities.h"
 
 class QButtonGroup;

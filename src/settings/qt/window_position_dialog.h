@@ -5,9 +5,9 @@
 
 #include <QDialog>
 
+#include "base/placement_check.h"
 #include "settings/settings_records.h"
 #include "settings/settings_store.h"
-#include "base/placement_check.h"
 
 class QLineEdit;
 class QPushButton;

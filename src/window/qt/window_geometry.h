@@ -3,8 +3,8 @@
 // reports; and the primary screen's rectangle.
 #pragma once
 
-#include "window/bounds_tracking.h"
 #include "base/placement_check.h"
+#include "window/bounds_tracking.h"
 
 class QWidget;
 
