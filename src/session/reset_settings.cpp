@@ -12,10 +12,11 @@ constexpr std::int32_t kEdgeGraceTicks = 30;
 
 }  // namespace
 
-void ResetSettings(CalcSettings& settings, const RunFilesPaths& paths, SettingsEffects& effects) {
+void ResetSettings(CalcSettings& settings, const RunFilesPaths& paths,
+                   const MainWindowPorts& window) {
   // EditorProperties starts at the font keys' defaults: Times New Roman, 14 points, black.
-  effects.ApplyEditorFont(EditorProperties{});
-  effects.ApplyBounds(kResetBounds);
+  window.look.ApplyEditorFont(EditorProperties{});
+  window.frame.ApplyBounds(kResetBounds);
 
   settings.closeAction = 0;
   settings.skinNumber = kResetSkin;
@@ -32,17 +33,17 @@ void ResetSettings(CalcSettings& settings, const RunFilesPaths& paths, SettingsE
   settings.angleUnit = 1;
   settings.enterInsertsNewLine = false;
   settings.keepContent = false;
-  effects.SetUndoLimit(settings.undoLimit);
+  window.document.SetUndoLimit(settings.undoLimit);
 
-  effects.ApplySkinEffects(false);
-  effects.ApplySkinTransparency(0);
-  effects.ApplySkin(kResetSkin);
+  window.look.ApplySkinEffects(false);
+  window.look.ApplySkinTransparency(0);
+  window.look.ApplySkin(kResetSkin);
   settings.skinSlider = 100;
   settings.skinEffects = false;
 
-  effects.SetEditorBackgroundColor(kWhite);
+  window.look.SetEditorBackgroundColor(kWhite);
   DeleteSettingsFiles(paths);
-  effects.SetEdgeGraceTicks(kEdgeGraceTicks);
+  window.edge.SetEdgeGraceTicks(kEdgeGraceTicks);
 }
 
 }  // namespace tabulex

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "base/calc_settings.h"
-#include "session/settings_effects.h"
+#include "session/main_window_ports.h"
 #include "settings/run_files_directory.h"
 
 namespace tabulex {
@@ -17,6 +17,7 @@ namespace tabulex {
 // enterInsertsNewLine, keepContent; skin effects off, transparency 0, skin 8; a white editor
 // background (backgroundColor keeps its value); the files deleted (failures ignored); the
 // edge grace countdown at 30 ticks.
-void ResetSettings(CalcSettings& settings, const RunFilesPaths& paths, SettingsEffects& effects);
+void ResetSettings(CalcSettings& settings, const RunFilesPaths& paths,
+                   const MainWindowPorts& window);
 
 }  // namespace tabulex

@@ -72,7 +72,7 @@ SettingsWindowValues LoadSettingsWindow(const CalcSettings& settings, const Sett
 
 SettingsWindowOutcome ConfirmSettingsWindow(const SettingsWindowValues& values,
                                             CalcSettings& settings, SettingsStore& store,
-                                            SettingsEffects& effects) {
+                                            const MainWindowPorts& window) {
   // 1. The general page's boxes and lists, in the order the window takes them.
   settings.laptopMode = values.laptopMode;
   settings.spaceSeparates = values.spaceSeparates;
@@ -85,7 +85,7 @@ SettingsWindowOutcome ConfirmSettingsWindow(const SettingsWindowValues& values,
   settings.rememberWindow = values.rememberWindow;
   settings.keepContent = values.keepContent;
   settings.alwaysOnTop = values.alwaysOnTop;
-  effects.SetAlwaysOnTop(settings.alwaysOnTop);
+  window.frame.SetAlwaysOnTop(settings.alwaysOnTop);
   settings.resultToClipboard = values.resultToClipboard;
   settings.newLineAfterCalc = values.newLineAfterCalc;
   settings.hotkeyEnabled = values.hotkeyEnabled;
@@ -106,14 +106,14 @@ SettingsWindowOutcome ConfirmSettingsWindow(const SettingsWindowValues& values,
   // 6.
   settings.quickInput = values.quickInput;
   settings.autoInsertLastResult = values.autoInsertLastResult;
-  effects.SetCloseOnEsc(!settings.autoInsertLastResult);
+  window.frame.SetCloseOnEsc(!settings.autoInsertLastResult);
   // 7.
-  effects.UnregisterShowHideHotkey();
+  window.desktop.UnregisterShowHideHotkey();
   if (settings.hotkeyEnabled) {
-    effects.RegisterShowHideHotkey(settings.hotkeyModifier, settings.hotkeyKey);
+    window.desktop.RegisterShowHideHotkey(settings.hotkeyModifier, settings.hotkeyKey);
   }
   // 8.
-  effects.SetWordWrap(values.wordWrap);
+  window.look.SetWordWrap(values.wordWrap);
   // 9.
   settings.autoReplace = values.autoReplace;
   settings.fullScreenKeyEnabled = values.fullScreenKeyEnabled;
@@ -124,7 +124,7 @@ SettingsWindowOutcome ConfirmSettingsWindow(const SettingsWindowValues& values,
   }
   TakeIndex(values.fullScreenKeyIndex, settings.fullScreenKeyCode, kFirstFunctionKey);
   // 10.
-  effects.SetEdgeTimerInterval(settings.edgeHiding ? kEdgeTimerMilliseconds : 0);
+  window.edge.SetEdgeTimerInterval(settings.edgeHiding ? kEdgeTimerMilliseconds : 0);
   // 11. 退出设置 is not among them: shutdown writes it.
   WriteSettingsWindow(store, settings, values.wordWrap);
   return SettingsWindowOutcome::Close;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/calc_settings.h"
-#include "session/settings_effects.h"
+#include "session/main_window_ports.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {
@@ -82,6 +82,6 @@ enum class SettingsWindowOutcome {
 // turn into a key code or separator that none of its entries stands for.
 SettingsWindowOutcome ConfirmSettingsWindow(const SettingsWindowValues& values,
                                             CalcSettings& settings, SettingsStore& store,
-                                            SettingsEffects& effects);
+                                            const MainWindowPorts& window);
 
 }  // namespace tabulex

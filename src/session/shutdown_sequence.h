@@ -5,7 +5,7 @@
 #pragma once
 
 #include "base/calc_settings.h"
-#include "session/main_window_port.h"
+#include "session/main_window_ports.h"
 #include "settings/run_files_directory.h"
 #include "settings/settings_store.h"
 
@@ -13,7 +13,7 @@ namespace tabulex {
 
 class ShutdownSequence {
  public:
-  ShutdownSequence(SettingsStore& store, RunFilesPaths paths, ShutdownWindowPort& window,
+  ShutdownSequence(SettingsStore& store, RunFilesPaths paths, const MainWindowPorts& window,
                    CalcSettings& settings);
 
   // The start-up sequence has completed: from now on Run writes.
@@ -21,6 +21,8 @@ class ShutdownSequence {
 
   // True when this call did the work; false before Arm and after the first run.
   bool Run();
+  // Run would do the work now.
+  bool Pending() const { return m_stage == Stage::Armed; }
 
   // The session is about to end (a logout asks first): everything Run writes is written now,
   // as Run would write it, while the program keeps running with its tray icon. The logout may
@@ -33,7 +35,7 @@ class ShutdownSequence {
 
   SettingsStore& m_store;
   RunFilesPaths m_paths;
-  ShutdownWindowPort& m_window;
+  MainWindowPorts m_window;
   CalcSettings& m_settings;
   Stage m_stage{Stage::Waiting};
 };

@@ -15,74 +15,74 @@ constexpr char kReadyText[] = " [提示]_初始化完毕，请输入表达式!";
 
 }  // namespace
 
-StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& window,
+StartupOutcome RunStartupSequence(const SettingsStore& store, const MainWindowPorts& window,
                                   CalcSettings& settings) {
   // The window's place and state.
   LoadWindowState(store, settings);
   LoadWindowBounds(store, settings);
   const WindowBounds stored{settings.windowLeft, settings.windowTop, settings.windowWidth,
                             settings.windowHeight};
-  window.ApplyBounds(stored);
-  window.SetMaximised(settings.windowState == 3);
+  window.frame.ApplyBounds(stored);
+  window.frame.SetMaximised(settings.windowState == 3);
   // The stored values, not what the window made of them: a toolkit's minimum size must not
   // hide a height of 79.
-  const PlacementCheckResult placement = CheckPlacement(window.PrimaryScreen(), stored);
+  const PlacementCheckResult placement = CheckPlacement(window.frame.PrimaryScreen(), stored);
   if (placement.reset) {
-    window.ApplyBounds(placement.bounds);
-    window.SetMaximised(false);
+    window.frame.ApplyBounds(placement.bounds);
+    window.frame.SetMaximised(false);
   }
 
   // A second instance wakes the first and goes no further.
   LoadAllowMultipleInstances(store, settings);
-  if (!settings.allowMultipleInstances && !window.RunSingleInstanceStep()) {
+  if (!settings.allowMultipleInstances && !window.desktop.RunSingleInstanceStep()) {
     return StartupOutcome::SecondInstance;
   }
 
   // Appearance and tray.
   LoadSkinNumber(store, settings);
-  window.ApplySkin(settings.skinNumber);
-  window.FocusEditor();
+  window.look.ApplySkin(settings.skinNumber);
+  window.frame.FocusEditor();
   LoadBackgroundColor(store, settings);
-  window.SetEditorBackgroundColor(settings.backgroundColor);
+  window.look.SetEditorBackgroundColor(settings.backgroundColor);
   LoadSkinSliderAndEffects(store, settings);
-  window.ApplySkin(settings.skinNumber);
-  window.ApplySkinTransparency(settings.skinSlider);
-  window.ApplySkinEffects(settings.skinEffects);
-  window.AddTrayIcon();
+  window.look.ApplySkin(settings.skinNumber);
+  window.look.ApplySkinTransparency(settings.skinSlider);
+  window.look.ApplySkinEffects(settings.skinEffects);
+  window.desktop.AddTrayIcon();
 
   // The editor's font, every other setting, word wrap.
-  window.ApplyEditorFont(LoadEditorProperties(store));
+  window.look.ApplyEditorFont(LoadEditorProperties(store));
   const bool wordWrap = LoadRunSettings(store, settings);
-  window.SetWordWrap(wordWrap);
+  window.look.SetWordWrap(wordWrap);
 
   // Hotkey, hooks, drop target, always on top.
   if (settings.hotkeyEnabled) {
-    window.RegisterShowHideHotkey(settings.hotkeyModifier, settings.hotkeyKey);
+    window.desktop.RegisterShowHideHotkey(settings.hotkeyModifier, settings.hotkeyKey);
   } else {
-    window.UnregisterShowHideHotkey();
+    window.desktop.UnregisterShowHideHotkey();
   }
-  window.InstallSessionEndWatch();
-  window.InstallEditorKeyUpHook();
-  window.RegisterDropTarget();
-  window.SetAlwaysOnTop(settings.alwaysOnTop);
+  window.desktop.InstallSessionEndWatch();
+  window.desktop.InstallEditorKeyUpHook();
+  window.desktop.RegisterDropTarget();
+  window.frame.SetAlwaysOnTop(settings.alwaysOnTop);
 
   // The text.
-  window.RestoreContentBackup();
-  window.RecordInitialUndoSnapshot();
-  window.ShowCaretPosition();
+  window.document.RestoreContentBackup();
+  window.document.RecordInitialUndoSnapshot();
+  window.document.ShowCaretPosition();
 
   // What shutdown writes unless the user moves or resizes the window.
-  const WindowBounds bounds = window.Bounds();
+  const WindowBounds bounds = window.frame.Bounds();
   settings.windowWidth = bounds.width;
   settings.windowHeight = bounds.height;
   settings.windowLeft = bounds.left;
   settings.windowTop = bounds.top;
 
   // Edge timer, first status text, back from a screen edge.
-  window.SetEdgeTimerInterval(settings.edgeHiding ? kEdgeTimerMilliseconds : 0);
-  window.ShowStatus(Utf8ToGbk(kReadyText));
-  window.PullBackOnScreen();
-  window.SetEdgeGraceTicks(kEdgeGraceTicks);
+  window.edge.SetEdgeTimerInterval(settings.edgeHiding ? kEdgeTimerMilliseconds : 0);
+  window.document.ShowStatus(Utf8ToGbk(kReadyText));
+  window.edge.PullBackOnScreen();
+  window.edge.SetEdgeGraceTicks(kEdgeGraceTicks);
   return StartupOutcome::Started;
 }
 

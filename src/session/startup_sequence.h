@@ -5,7 +5,7 @@
 #pragma once
 
 #include "base/calc_settings.h"
-#include "session/main_window_port.h"
+#include "session/main_window_ports.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {
@@ -17,7 +17,7 @@ enum class StartupOutcome {
   SecondInstance,
 };
 
-StartupOutcome RunStartupSequence(const SettingsStore& store, MainWindowPort& window,
+StartupOutcome RunStartupSequence(const SettingsStore& store, const MainWindowPorts& window,
                                   CalcSettings& settings);
 
 }  // namespace tabulex

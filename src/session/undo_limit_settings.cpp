@@ -16,10 +16,10 @@ std::string UndoLimitFieldText(const CalcSettings& settings) {
 }
 
 UndoLimitOutcome ConfirmUndoLimit(std::string_view fieldText, CalcSettings& settings,
-                                  SettingsStore& store, SettingsEffects& effects) {
+                                  SettingsStore& store, const MainWindowPorts& window) {
   if (TextToNumber(fieldText) > kMaxUndoLimit) return UndoLimitOutcome::TooLarge;
   settings.undoLimit = ParseSettingInt(fieldText);
-  effects.SetUndoLimit(settings.undoLimit);
+  window.document.SetUndoLimit(settings.undoLimit);
   WriteUndoLimit(store, settings);
   return UndoLimitOutcome::Close;
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/calc_settings.h"
-#include "session/settings_effects.h"
+#include "session/main_window_ports.h"
 #include "settings/settings_store.h"
 
 namespace tabulex {
@@ -26,6 +26,6 @@ enum class UndoLimitOutcome {
 // (0 and negative values too, which the next start reads as 50), applied to the undo
 // history at once, then 撤销设置 written.
 UndoLimitOutcome ConfirmUndoLimit(std::string_view fieldText, CalcSettings& settings,
-                                  SettingsStore& store, SettingsEffects& effects);
+                                  SettingsStore& store, const MainWindowPorts& window);
 
 }  // namespace tabulex

@@ -49,4 +49,15 @@ CloseOutcome AnswerExitConfirm(const ExitDialogAnswer& answer, TrayPresence tray
   return CloseOutcome{CloseVerdict::Refuse, false};
 }
 
+CloseVerdict RunCloseRequest(const CloseRequest& request, WindowFramePort& window,
+                             const std::function<ExitDialogAnswer()>& askExitConfirm,
+                             CalcSettings& settings) {
+  const CloseRequestStart start = StartCloseRequest(request);
+  if (start.minimise) window.Minimise();
+  CloseOutcome outcome = start.outcome;
+  if (start.askExitConfirm) outcome = AnswerExitConfirm(askExitConfirm(), request.tray, settings);
+  if (outcome.hide) window.HideWindow();
+  return outcome.verdict;
+}
+
 }  // namespace tabulex

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "base/calc_settings.h"
+#include "window/window_frame_port.h"
 
 namespace tabulex {
 
@@ -61,5 +63,11 @@ struct ExitDialogAnswer {
 // so the window stays minimised. The changed closeAction is written at shutdown.
 CloseOutcome AnswerExitConfirm(const ExitDialogAnswer& answer, TrayPresence tray,
                                CalcSettings& settings);
+
+// The whole close request on the window, in its order: minimise, ask (askExitConfirm shows
+// the dialog and gives its answer), hide. Allow: the window may close now.
+CloseVerdict RunCloseRequest(const CloseRequest& request, WindowFramePort& window,
+                             const std::function<ExitDialogAnswer()>& askExitConfirm,
+                             CalcSettings& settings);
 
 }  // namespace tabulex

@@ -8,33 +8,33 @@ constexpr std::int32_t kGraceTicks = 25;
 
 }  // namespace
 
-void ShowHideAction(ShowHideWindowPort& window, bool alwaysOnTop) {
+void ShowHideAction(WindowFramePort& window, EdgePort& edge, bool alwaysOnTop) {
   if (!window.IsShown()) {
-    ShowInFront(window, alwaysOnTop);
+    ShowInFront(window, edge, alwaysOnTop);
     return;
   }
   const ScreenRect screen = window.PrimaryScreen();
   const WindowBounds bounds = window.Bounds();
   if (IsTuckedAtEdge(screen, bounds)) {
-    window.PullBackOnScreen();
-    window.SetEdgeGraceTicks(kGraceTicks);
+    edge.PullBackOnScreen();
+    edge.SetEdgeGraceTicks(kGraceTicks);
   } else if (IsFlushWithEdge(screen, bounds)) {
-    window.SetEdgeGraceTicks(0);
-    window.Tuck();
+    edge.SetEdgeGraceTicks(0);
+    edge.Tuck();
     window.SetAlwaysOnTop(true);
   } else {
     window.HideWindow();
   }
 }
 
-void ShowInFront(ShowHideWindowPort& window, bool alwaysOnTop) {
+void ShowInFront(WindowFramePort& window, EdgePort& edge, bool alwaysOnTop) {
   window.ShowWindow();
   window.SetNormalState();
   window.BringToFront();
   window.SetAlwaysOnTop(alwaysOnTop);
   window.FocusEditor();
-  window.PullBackOnScreen();
-  window.SetEdgeGraceTicks(kGraceTicks);
+  edge.PullBackOnScreen();
+  edge.SetEdgeGraceTicks(kGraceTicks);
 }
 
 }  // namespace tabulex

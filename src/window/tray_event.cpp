@@ -14,8 +14,9 @@ TrayResponse TrayEventResponse(std::int32_t kind) {
   }
 }
 
-void TrayEvent(std::int32_t kind, ShowHideWindowPort& window, bool alwaysOnTop) {
-  if (TrayEventResponse(kind) == TrayResponse::RestoreWindow) ShowInFront(window, alwaysOnTop);
+void TrayEvent(std::int32_t kind, WindowFramePort& window, EdgePort& edge, bool alwaysOnTop) {
+  if (TrayEventResponse(kind) == TrayResponse::RestoreWindow)
+    ShowInFront(window, edge, alwaysOnTop);
 }
 
 }  // namespace tabulex

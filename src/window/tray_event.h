@@ -18,6 +18,6 @@ TrayResponse TrayEventResponse(std::int32_t kind);
 
 // Kinds 1 and 2 bring the main window back (ShowInFront). Kind 3 leaves the window alone:
 // the tray icon opens its menu itself.
-void TrayEvent(std::int32_t kind, ShowHideWindowPort& window, bool alwaysOnTop);
+void TrayEvent(std::int32_t kind, WindowFramePort& window, EdgePort& edge, bool alwaysOnTop);
 
 }  // namespace tabulex

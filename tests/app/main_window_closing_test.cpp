@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "app/desktop_adapter.h"
 #include "app/main_window_fixture.h"
 #include "base/file_io.h"
 #include "settings/qt/settings_window.h"
@@ -154,10 +155,12 @@ TEST_F(MainWindowClosingTest, TheSessionEndSavesFirstAndThenClosesWithoutAsking)
     asked = dialog.windowTitle().toStdString();
     dialog.reject();
   });
-  // The quit as the window sees it, then the closing of every window that the quit starts (the
-  // quit itself would end every later event loop of this test process).
+  // The quit as the session watch sees it, then the closing of every window that the quit
+  // starts (the quit itself would end every later event loop of this test process).
   QEvent quit(QEvent::Quit);
-  static_cast<QObject&>(window).eventFilter(qApp, &quit);
+  QObject* watch = window.findChild<DesktopAdapter*>();
+  ASSERT_NE(watch, nullptr);
+  watch->eventFilter(qApp, &quit);
   window.close();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(asked, "");

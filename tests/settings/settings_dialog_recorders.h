@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "engine/gbk_text.h"
-#include "session/settings_effects.h"
+#include "support/null_main_window.h"
 #include "support/recording_store.h"
 
 namespace tabulex {
 
 using EventLog = std::vector<std::string>;
 
-class RecordingEffects final : public SettingsEffects {
+class RecordingEffects final : public NullMainWindow {
  public:
   explicit RecordingEffects(EventLog& log) : m_log{log} {}
 

@@ -10,6 +10,7 @@
 
 #include "engine/gbk_text.h"
 #include "settings/settings_writer.h"
+#include "support/null_main_window.h"
 #include "support/recording_store.h"
 #include "support/temp_directory.h"
 
@@ -19,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
 
-class RecordingWindow final : public ShutdownWindowPort {
+class RecordingWindow final : public NullMainWindow {
  public:
   explicit RecordingWindow(Log& log) : m_log{log} {}
 

@@ -10,6 +10,7 @@
 #include "engine/gbk_text.h"
 #include "settings/ini_document.h"
 #include "settings/settings_loader.h"
+#include "support/null_main_window.h"
 
 namespace tabulex {
 namespace {
@@ -49,7 +50,7 @@ class RecordingStore final : public SettingsStore {
 
 // Logs every window action into the shared log; queries are not logged. Bounds() reports
 // what was applied, possibly grown to a minimum height as a toolkit may do.
-class RecordingWindow final : public MainWindowPort {
+class RecordingWindow final : public NullMainWindow {
  public:
   explicit RecordingWindow(Log& log) : m_log{log} {}
 

@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+#include "window/recording_window.h"
+
 namespace tabulex {
 
 static void PrintTo(const CloseOutcome& o, std::ostream* out) {
@@ -83,6 +85,50 @@ TEST(CloseRequest, ToTrayWithDontRemindMakesTheNextCloseHideWithoutAsking) {
   EXPECT_TRUE(next.minimise);
   EXPECT_FALSE(next.askExitConfirm);
   EXPECT_EQ(next.outcome, (CloseOutcome{kRefuse, true}));
+}
+
+// The whole request on the window: the steps come in their order, the dialog only when asked
+// for, and the window hides only where the answer says so.
+TEST(CloseRequest, RunOnTheWindowMinimisesAsksAndHidesInThatOrder) {
+  using Answer = ExitDialogAnswer;
+  const struct {
+    const char* name;
+    CloseRequest request;
+    Answer answer;
+    const char* calls;
+    CloseVerdict verdict;
+  } rows[] = {
+      {"session ending", {true, 0, kTray}, {}, "", kAllow},
+      {"ask, exit directly",
+       {false, 0, kTray},
+       {ExitDialogButton::ExitDirectly},
+       "minimise, ask",
+       kAllow},
+      {"ask, to tray",
+       {false, 0, kTray},
+       {ExitDialogButton::ToTray},
+       "minimise, ask, hide",
+       kRefuse},
+      {"ask, to tray without a tray",
+       {false, 0, kNoTray},
+       {ExitDialogButton::ToTray},
+       "minimise, ask",
+       kRefuse},
+      {"ask, dismissed", {false, 0, kTray}, {}, "minimise, ask", kRefuse},
+      {"exit", {false, 1, kTray}, {}, "minimise", kAllow},
+      {"background", {false, 2, kTray}, {}, "minimise, hide", kRefuse},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingWindow window;
+    CalcSettings settings;
+    const auto ask = [&] {
+      window.calls += window.calls.empty() ? "ask" : ", ask";
+      return row.answer;
+    };
+    EXPECT_EQ(RunCloseRequest(row.request, window, ask, settings), row.verdict);
+    EXPECT_EQ(window.calls, row.calls);
+  }
 }
 
 }  // namespace

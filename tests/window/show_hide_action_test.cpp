@@ -5,39 +5,11 @@
 #include <limits>
 #include <string>
 
+#include "window/recording_window.h"
 #include "window/tray_event.h"
 
 namespace tabulex {
 namespace {
-
-constexpr ScreenRect kScreen{0, 0, 1280, 800};
-
-// Writes down what the rules ask of the window, in order.
-class RecordingWindow final : public ShowHideWindowPort {
- public:
-  RecordingWindow(bool shown, WindowBounds bounds) : m_shown{shown}, m_bounds{bounds} {}
-
-  std::string calls;
-
-  bool IsShown() const override { return m_shown; }
-  WindowBounds Bounds() const override { return m_bounds; }
-  ScreenRect PrimaryScreen() const override { return kScreen; }
-  void ShowWindow() override { Note("show"); }
-  void HideWindow() override { Note("hide"); }
-  void SetNormalState() override { Note("normal"); }
-  void BringToFront() override { Note("front"); }
-  void SetAlwaysOnTop(bool onTop) override { Note(onTop ? "topmost" : "not topmost"); }
-  void FocusEditor() override { Note("focus"); }
-  void PullBackOnScreen() override { Note("pull back"); }
-  void Tuck() override { Note("tuck"); }
-  void SetEdgeGraceTicks(std::int32_t ticks) override { Note("grace " + std::to_string(ticks)); }
-
- private:
-  void Note(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-
-  bool m_shown;
-  WindowBounds m_bounds;
-};
 
 constexpr const char* kShowInFront = "show, normal, front, not topmost, focus, pull back, grace 25";
 
@@ -66,14 +38,14 @@ TEST(ShowHideAction, TuckedComesBackFlushTucksAtOnceAnythingElseHides) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     RecordingWindow window(row.shown, row.bounds);
-    ShowHideAction(window, false);
+    ShowHideAction(window, window, false);
     EXPECT_EQ(window.calls, row.calls);
   }
 }
 
 TEST(ShowHideAction, ShowingSetsTheTopmostStateToAlwaysOnTopAfterBringingItToTheFront) {
   RecordingWindow window(false, {200, 150, 400, 300});
-  ShowHideAction(window, true);
+  ShowHideAction(window, window, true);
   EXPECT_EQ(window.calls, "show, normal, front, topmost, focus, pull back, grace 25");
 }
 
@@ -104,7 +76,7 @@ TEST(TrayEvent, LeftClicksBringTheWindowBackTheContextKindLeavesItToTheMenu) {
     SCOPED_TRACE(row.kind);
     EXPECT_EQ(TrayEventResponse(row.kind), row.response);
     RecordingWindow window(false, {200, 150, 400, 300});
-    TrayEvent(row.kind, window, false);
+    TrayEvent(row.kind, window, window, false);
     EXPECT_EQ(window.calls, row.calls);
   }
 }

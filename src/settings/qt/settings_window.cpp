@@ -55,9 +55,9 @@ void Check(QButtonGroup* group, int id) {
 }  // namespace
 
 SettingsWindow::SettingsWindow(CalcSettings& settings, SettingsStore& store,
-                               SettingsEffects& effects, QWidget* parent,
+                               const MainWindowPorts& window, QWidget* parent,
                                PlatformAbilities platform)
-    : QDialog(parent), m_settings{settings}, m_store{store}, m_effects{effects} {
+    : QDialog(parent), m_settings{settings}, m_store{store}, m_window{window} {
   setWindowTitle(Text("快捷设置"));
   setModal(true);
 
@@ -334,7 +334,7 @@ void SettingsWindow::RememberWindowClicked(bool checked) {
 }
 
 void SettingsWindow::Confirm() {
-  if (ConfirmSettingsWindow(Values(), m_settings, m_store, m_effects) ==
+  if (ConfirmSettingsWindow(Values(), m_settings, m_store, m_window) ==
       SettingsWindowOutcome::DigitsRefused) {
     // No message: the button stays grey until the window is closed another way.
     m_ok->setEnabled(false);

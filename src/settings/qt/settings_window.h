@@ -8,7 +8,7 @@
 #include <initializer_list>
 
 #include "base/calc_settings.h"
-#include "session/settings_effects.h"
+#include "session/main_window_ports.h"
 #include "session/settings_window_values.h"
 #include "settings/settings_store.h"
 #include "window/platform_abilities.h"
@@ -27,7 +27,7 @@ class SettingsWindow final : public QDialog {
 
  public:
   // The controls of what the platform cannot do are disabled, with a tooltip saying why.
-  SettingsWindow(CalcSettings& settings, SettingsStore& store, SettingsEffects& effects,
+  SettingsWindow(CalcSettings& settings, SettingsStore& store, const MainWindowPorts& window,
                  QWidget* parent, PlatformAbilities platform = {});
 
  private:
@@ -46,7 +46,7 @@ class SettingsWindow final : public QDialog {
 
   CalcSettings& m_settings;
   SettingsStore& m_store;
-  SettingsEffects& m_effects;
+  MainWindowPorts m_window;
 
   QCheckBox* m_rememberWindow{};
   QCheckBox* m_spaceSeparates{};

@@ -14,8 +14,8 @@
 namespace tabulex {
 
 UndoSettingsWindow::UndoSettingsWindow(CalcSettings& settings, SettingsStore& store,
-                                       SettingsEffects& effects, QWidget* parent)
-    : QDialog(parent), m_settings{settings}, m_store{store}, m_effects{effects} {
+                                       const MainWindowPorts& window, QWidget* parent)
+    : QDialog(parent), m_settings{settings}, m_store{store}, m_window{window} {
   setWindowTitle(QString::fromUtf8("撤销步长"));
   setModal(true);
 
@@ -41,7 +41,7 @@ UndoSettingsWindow::UndoSettingsWindow(CalcSettings& settings, SettingsStore& st
 
 void UndoSettingsWindow::Confirm() {
   const std::string text = QStringToGbk(m_limit->text());
-  if (ConfirmUndoLimit(text, m_settings, m_store, m_effects) == UndoLimitOutcome::Close) {
+  if (ConfirmUndoLimit(text, m_settings, m_store, m_window) == UndoLimitOutcome::Close) {
     accept();
     return;
   }

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "base/calc_settings.h"
-#include "session/settings_effects.h"
+#include "session/main_window_ports.h"
 #include "settings/settings_store.h"
 
 class QLineEdit;
@@ -16,7 +16,7 @@ class UndoSettingsWindow final : public QDialog {
   Q_OBJECT
 
  public:
-  UndoSettingsWindow(CalcSettings& settings, SettingsStore& store, SettingsEffects& effects,
+  UndoSettingsWindow(CalcSettings& settings, SettingsStore& store, const MainWindowPorts& window,
                      QWidget* parent);
 
  private:
@@ -24,7 +24,7 @@ class UndoSettingsWindow final : public QDialog {
 
   CalcSettings& m_settings;
   SettingsStore& m_store;
-  SettingsEffects& m_effects;
+  MainWindowPorts m_window;
   QLineEdit* m_limit{};
 };
 
