@@ -1,5 +1,5 @@
 // The shutdown: SaveOnClose, then the text backup when keepContent, then the tray icon goes.
-// The window layer calls Run from every way the program can end (the main window's
+// The closing steps run it from every way the program can end (the main window's
 // destruction, the session ending, SIGTERM and SIGHUP); it does its work once per run, and
 // only after a completed start-up, so a second instance ends without writing anything.
 #pragma once
