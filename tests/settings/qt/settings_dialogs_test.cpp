@@ -16,7 +16,7 @@
 #include "settings/qt/settings_window.h"
 #include "settings/qt/undo_settings_window.h"
 #include "settings/qt/window_position_dialog.h"
-#include "settings/settings_dialog_recorders.h"
+#include "support/settings_dialog_recorders.h"
 #include "support/widget_child.h"
 
 namespace tabulex {

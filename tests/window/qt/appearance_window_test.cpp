@@ -13,13 +13,13 @@
 
 #include <functional>
 
-#include "settings/settings_dialog_recorders.h"
+#include "support/recording_skin_port.h"
+#include "support/recording_store.h"
 #include "support/widget_child.h"
 #include "window/qt/appearance_window.h"
 #include "window/qt/colour_button.h"
 #include "window/qt/editor_font_dialog.h"
 #include "window/qt/skin_engine.h"
-#include "window/recording_skin_port.h"
 #include "window/skin_colours.h"
 #include "window/skin_transparency.h"
 
