@@ -3,43 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
-#include "window/tray_event.h"
+#include "window/recording_show_hide_window.h"
 
 namespace tabulex {
 namespace {
-
-constexpr ScreenRect kScreen{0, 0, 1280, 800};
-
-// Writes down what the rules ask of the window, in order.
-class RecordingWindow final : public ShowHideWindowPort {
- public:
-  RecordingWindow(bool shown, WindowBounds bounds) : m_shown{shown}, m_bounds{bounds} {}
-
-  std::string calls;
-
-  bool IsShown() const override { return m_shown; }
-  WindowBounds Bounds() const override { return m_bounds; }
-  ScreenRect PrimaryScreen() const override { return kScreen; }
-  void ShowWindow() override { Note("show"); }
-  void HideWindow() override { Note("hide"); }
-  void SetNormalState() override { Note("normal"); }
-  void BringToFront() override { Note("front"); }
-  void SetAlwaysOnTop(bool onTop) override { Note(onTop ? "topmost" : "not topmost"); }
-  void FocusEditor() override { Note("focus"); }
-  void PullBackOnScreen() override { Note("pull back"); }
-  void Tuck() override { Note("tuck"); }
-  void SetEdgeGraceTicks(std::int32_t ticks) override { Note("grace " + std::to_string(ticks)); }
-
- private:
-  void Note(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-
-  bool m_shown;
-  WindowBounds m_bounds;
-};
-
-constexpr const char* kShowInFront = "show, normal, front, not topmost, focus, pull back, grace 25";
 
 TEST(ShowHideAction, TuckedComesBackFlushTucksAtOnceAnythingElseHides) {
   const struct {
@@ -86,27 +54,6 @@ TEST(ShowHideAction, EdgeTestsAreExactAndSurviveExtremeBounds) {
   EXPECT_TRUE(IsTuckedAtEdge(kScreen, {kMin + 6, 100, kMax, 300}));
   // W - Wd wraps round to -1 in 32 bits.
   EXPECT_FALSE(IsFlushWithEdge({kMax, 800}, {-1, 100, kMin, 300}));
-}
-
-TEST(TrayEvent, LeftClicksBringTheWindowBackTheContextKindLeavesItToTheMenu) {
-  const struct {
-    std::int32_t kind;
-    TrayResponse response;
-    const char* calls;
-  } rows[] = {
-      {1, TrayResponse::RestoreWindow, kShowInFront},
-      {2, TrayResponse::RestoreWindow, kShowInFront},
-      {3, TrayResponse::OpenMenu, ""},
-      {0, TrayResponse::Nothing, ""},
-      {4, TrayResponse::Nothing, ""},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.kind);
-    EXPECT_EQ(TrayEventResponse(row.kind), row.response);
-    RecordingWindow window(false, {200, 150, 400, 300});
-    TrayEvent(row.kind, window, false);
-    EXPECT_EQ(window.calls, row.calls);
-  }
 }
 
 }  // namespace
