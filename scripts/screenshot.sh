@@ -3,4 +3,4 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh" --target tabulex_readme_screenshot
-"$top/build/tests/tabulex_readme_screenshot" "$top/docs/screenshot.png"
+"$top/build/tests/app/tabulex_readme_screenshot" "$top/docs/screenshot.png"

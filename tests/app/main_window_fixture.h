@@ -13,11 +13,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/main_window.h"
@@ -25,21 +24,22 @@
 #include "engine/gbk_text.h"
 #include "settings/config_file.h"
 #include "settings/setting_keys.h"
+#include "support/temp_directory.h"
 #include "window/qt/main_status_bar.h"
 
 namespace tabulex {
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // Each SetUp makes a fresh directory: a test that starts over calls TearDown and SetUp.
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tabulex-XXXXXX").string();
-    const char* made = ::mkdtemp(pattern.data());
-    ASSERT_NE(made, nullptr);
-    m_dir = made;
+    m_temp.emplace();
+    m_dir = m_temp->Path();
+    ASSERT_FALSE(m_dir.empty());
   }
   void TearDown() override {
     m_window.reset();
-    std::filesystem::remove_all(m_dir);
+    m_temp.reset();
   }
 
   // Configuration keys to have in the file before the window starts (UTF-8 values).
@@ -130,6 +130,7 @@ class MainWindowTest : public ::testing::Test {
     return nullptr;
   }
 
+  std::optional<TempDirectory> m_temp;
   std::filesystem::path m_dir;
   std::unique_ptr<MainWindow> m_window;
 };

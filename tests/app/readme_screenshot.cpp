@@ -6,19 +6,19 @@
 #include <QTest>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "app/main_window.h"
 #include "editor/qt/main_editor.h"
+#include "support/temp_directory.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
-  std::string pattern = (std::filesystem::temp_directory_path() / "tabulex-XXXXXX").string();
-  const std::filesystem::path run = ::mkdtemp(pattern.data());
+  const tabulex::TempDirectory run;
+  if (run.Path().empty()) return 1;
   {
-    tabulex::MainWindow window(tabulex::RunFilesPathsIn(run));
+    tabulex::MainWindow window(tabulex::RunFilesPathsIn(run.Path()));
     if (!window.Start()) return 1;
     window.resize(820, 420);
     window.show();
@@ -43,6 +43,5 @@ int main(int argc, char** argv) {
     }
     window.grab().save(QString::fromLocal8Bit(argv[1]));
   }
-  std::filesystem::remove_all(run);
   return 0;
 }

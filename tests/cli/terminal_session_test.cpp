@@ -14,21 +14,19 @@
 #include <sstream>
 #include <string>
 
+#include "support/temp_directory.h"
+
 namespace tabulex {
 namespace {
-
-namespace fs = std::filesystem;
 
 class TerminalSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tabulex-terminal-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_state = pattern;
+    ASSERT_FALSE(m_state.Path().empty());
     m_pid = ::forkpty(&m_terminal, nullptr, nullptr, nullptr);
     ASSERT_GE(m_pid, 0);
     if (m_pid == 0) {
-      ::setenv("XDG_STATE_HOME", m_state.c_str(), 1);
+      ::setenv("XDG_STATE_HOME", m_state.Path().c_str(), 1);
       ::execl(TABULEX_CALC_BINARY, "tabulex-calc", "--set", "fractionDisplay=1", nullptr);
       ::_exit(127);
     }
@@ -39,7 +37,6 @@ class TerminalSessionTest : public ::testing::Test {
       ::waitpid(m_pid, nullptr, 0);
     }
     ::close(m_terminal);
-    fs::remove_all(m_state);
   }
 
   void Type(const std::string& keys) {
@@ -61,7 +58,7 @@ class TerminalSessionTest : public ::testing::Test {
     return true;
   }
 
-  fs::path m_state;
+  TempDirectory m_state;
   int m_terminal{-1};
   pid_t m_pid{-1};
   std::string m_shown;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/gbk_text.h"
-#include "settings/settings_dialog_recorders.h"
+#include "support/recording_store.h"
 
 namespace tabulex {
 namespace {

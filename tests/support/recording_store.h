@@ -13,6 +13,9 @@
 
 namespace tabulex {
 
+// The log the recorders share, oldest entry first.
+using EventLog = std::vector<std::string>;
+
 class RecordingStore final : public SettingsStore {
  public:
   explicit RecordingStore(std::vector<std::string>& log, std::string_view utf8Text = {})

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "window/recording_skin_port.h"
+#include "support/recording_skin_port.h"
 
 namespace tabulex {
 namespace {

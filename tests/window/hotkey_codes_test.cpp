@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "window/hotkey_ids.h"
-
 namespace tabulex {
 namespace {
 
@@ -67,13 +65,6 @@ TEST(HotkeyCodes, VirtualKeysBecomeTheKeysymsOfTheSameKeys) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(KeysymForVirtualKey(row.vk), row.keysym);
   }
-}
-
-TEST(HotkeyIds, CountUpFrom33001AndNeverRepeat) {
-  HotkeyIds ids;
-  EXPECT_EQ(ids.Next(), 33001);
-  EXPECT_EQ(ids.Next(), 33002);
-  EXPECT_EQ(ids.Next(), 33003);
 }
 
 }  // namespace

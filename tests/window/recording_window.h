@@ -44,4 +44,7 @@ class RecordingWindow final : public WindowFramePort, public EdgePort {
   WindowBounds m_bounds;
 };
 
+inline constexpr const char* kShowInFront =
+    "show, normal, front, not topmost, focus, pull back, grace 25";
+
 }  // namespace tabulex

@@ -3,15 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
 #include "window/recording_window.h"
-#include "window/tray_event.h"
 
 namespace tabulex {
 namespace {
-
-constexpr const char* kShowInFront = "show, normal, front, not topmost, focus, pull back, grace 25";
 
 TEST(ShowHideAction, TuckedComesBackFlushTucksAtOnceAnythingElseHides) {
   const struct {
@@ -58,27 +54,6 @@ TEST(ShowHideAction, EdgeTestsAreExactAndSurviveExtremeBounds) {
   EXPECT_TRUE(IsTuckedAtEdge(kScreen, {kMin + 6, 100, kMax, 300}));
   // W - Wd wraps round to -1 in 32 bits.
   EXPECT_FALSE(IsFlushWithEdge({kMax, 800}, {-1, 100, kMin, 300}));
-}
-
-TEST(TrayEvent, LeftClicksBringTheWindowBackTheContextKindLeavesItToTheMenu) {
-  const struct {
-    std::int32_t kind;
-    TrayResponse response;
-    const char* calls;
-  } rows[] = {
-      {1, TrayResponse::RestoreWindow, kShowInFront},
-      {2, TrayResponse::RestoreWindow, kShowInFront},
-      {3, TrayResponse::OpenMenu, ""},
-      {0, TrayResponse::Nothing, ""},
-      {4, TrayResponse::Nothing, ""},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.kind);
-    EXPECT_EQ(TrayEventResponse(row.kind), row.response);
-    RecordingWindow window(false, {200, 150, 400, 300});
-    TrayEvent(row.kind, window, window, false);
-    EXPECT_EQ(window.calls, row.calls);
-  }
 }
 
 }  // namespace

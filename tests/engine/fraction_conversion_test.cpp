@@ -1,8 +1,7 @@
+#include "engine/fraction_conversion.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/decimal_to_fraction.h"
-#include "engine/fraction_operand.h"
-#include "engine/gbk_text.h"
 #include "support/calc_harness.h"
 
 namespace tabulex {
@@ -10,71 +9,6 @@ namespace {
 
 using testing::CalcHarness;
 using testing::Status;
-
-TEST(FractionOperandValue, ValuesAndRefusals) {
-  const struct {
-    const char* token;
-    double value;
-  } values[] = {{"1/3", 1.0 / 3}, {"2/1/4", 2.25}, {"2/5/4", 3.25}, {"1//4", 1},
-                {"1/2/", 0.5},    {"/2", 0},       {"1.5/2", 0.75}};
-  for (const auto& row : values) {
-    SCOPED_TRACE(row.token);
-    const auto out = FractionOperandValue(row.token, OperandStyle::Plain);
-    ASSERT_TRUE(out.ok());
-    EXPECT_DOUBLE_EQ(out.value().value, row.value);
-    EXPECT_EQ(out.value().style, OperandStyle::FractionInput);
-  }
-  EXPECT_EQ(FractionOperandValue("1/2", OperandStyle::DecimalInput).value().style,
-            OperandStyle::DecimalInput);
-
-  const std::string zero = Status("表达式错误", "输入的分数格式错误,分母不能为零！");
-  const std::string missing = Status("表达式错误", "输入的分数格式错误,缺少分母或分子！");
-  const struct {
-    const char* token;
-    const std::string& message;
-  } refusals[] = {{"1/0", zero},
-                  {"1/2/0", zero},
-                  {"1/0.00000001", zero},
-                  {"3/", missing},
-                  {"1/2/3/4", missing}};
-  for (const auto& row : refusals) {
-    SCOPED_TRACE(row.token);
-    const auto out = FractionOperandValue(row.token, OperandStyle::Plain);
-    ASSERT_FALSE(out.ok());
-    EXPECT_EQ(GbkToUtf8(out.message()), row.message);
-  }
-}
-
-TEST(DecimalToFractionText, WritesFractionsWithinTheDigitLimits) {
-  const CalcSettings settings;
-  const struct {
-    const char* text;
-    FractionForm form;
-    const char* shown;
-  } rows[] = {
-      {"0.75", FractionForm::Improper, "3∟4"},
-      {"2.25", FractionForm::Improper, "9∟4"},
-      {"2.25", FractionForm::Mixed, "2∟1∟4"},
-      {"-0.5", FractionForm::Improper, "-1∟2"},
-      {"-2.25", FractionForm::Mixed, "-2∟1∟4"},
-      {"0.1428571428571", FractionForm::Improper, "1∟7"},
-      {"1.414213562373", FractionForm::Improper, "1.414213562373"},
-      {"0.0001", FractionForm::Improper, "1∟10000"},
-      {"1234567.5", FractionForm::Improper, "2469135∟2"},
-      {"1234567.5", FractionForm::Mixed, "1234567.5"},         // 7 + 1 + 1 digits
-      {"123456789.5", FractionForm::Improper, "123456789.5"},  // nine-digit whole part
-      {"-12345678.5", FractionForm::Improper, "-12345678.5"},  // eight digits and the sign
-      {"12345.25", FractionForm::Improper, "49381∟4"},
-      // At 13 significant digits a third with a whole part of three digits is too coarse to
-      // lie within 10^-12 of 1/3.
-      {"123.3333333333", FractionForm::Improper, "123.3333333333"},
-      {"0.9999999999999", FractionForm::Mixed, "2∟2"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.text);
-    EXPECT_EQ(GbkToUtf8(DecimalToFractionText(row.text, row.form, settings)), row.shown);
-  }
-}
 
 TEST(FractionConversion, CyclesDecimalFractionMixedFraction) {
   CalcHarness h;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/settings_dialog_recorders.h"
+#include "support/settings_dialog_recorders.h"
 
 namespace tabulex {
 namespace {

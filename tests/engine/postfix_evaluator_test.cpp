@@ -4,11 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/gbk_text.h"
-#include "engine/sample_statistics.h"
-#include "engine/sign_marker.h"
 #include "support/calc_harness.h"
 
 namespace tabulex {
@@ -54,23 +50,6 @@ void CheckFailures(std::initializer_list<FailureRow> rows, int angleUnit = kDegr
     ASSERT_TRUE(e.failure) << e.result;
     EXPECT_EQ(GbkToUtf8(e.failure->message), row.message);
   }
-}
-
-TEST(SignMarker, MarksPrefixSignsOnly) {
-  const struct {
-    TokenList in;
-    TokenList out;
-  } rows[] = {
-      {{"-", "2", " "}, {"~", "2", " "}},
-      {{"+", "5", " "}, {"5", " "}},
-      {{"3", "*", "-", "8", " "}, {"3", "*", "~", "8", " "}},
-      {{"sin", "-", "3", " "}, {"sin", "~", "3", " "}},
-      {{"3", "-", "8", " "}, {"3", "-", "8", " "}},
-      {{"-", ".5", " "}, {"-", ".5", " "}},  // a leading point is no operand start
-      {{"-", "sin", "1", " "}, {"-", "sin", "1", " "}},
-      {{")", "-", "(", " "}, {")", "-", "(", " "}},
-  };
-  for (const auto& row : rows) EXPECT_EQ(SignMarker(row.in), row.out);
 }
 
 TEST(PostfixEvaluator, BindsByPrecedenceAndKeepsThirteenDigitsBetweenSteps) {
@@ -256,24 +235,6 @@ TEST(PostfixEvaluator, ListFunctions) {
       {"tjfx(10,1,2)", Status("运算错误", "求tjfx函数的定义参数超出范围！")},
       {"tjfx(0,1,2)", Status("运算错误", "求tjfx函数的定义参数超出范围！")},
   });
-}
-
-TEST(SampleStatistics, NineMeasures) {
-  const std::vector<double> values = {5, 1, 3, 2};
-  const struct {
-    SampleMeasure measure;
-    double value;
-  } rows[] = {
-      {SampleMeasure::Minimum, 1},  {SampleMeasure::Maximum, 5},
-      {SampleMeasure::Range, 4},    {SampleMeasure::Sum, 11},
-      {SampleMeasure::Mean, 2.75},  {SampleMeasure::Variance, 2.9166666666666665},
-      {SampleMeasure::Median, 2.5},
-  };
-  for (const auto& row : rows) {
-    EXPECT_DOUBLE_EQ(SampleStatistics(values, row.measure), row.value);
-  }
-  EXPECT_DOUBLE_EQ(SampleStatistics(values, SampleMeasure::StandardError),
-                   std::sqrt(2.9166666666666665) / 2);
 }
 
 TEST(PostfixEvaluator, StyleRecordsHowTheOperandsWereWritten) {

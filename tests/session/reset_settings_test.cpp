@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "settings/config_file.h"
-#include "settings/settings_dialog_recorders.h"
 #include "settings/settings_writer.h"
+#include "support/settings_dialog_recorders.h"
 #include "support/temp_directory.h"
 
 namespace tabulex {

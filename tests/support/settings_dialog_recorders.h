@@ -13,8 +13,6 @@
 
 namespace tabulex {
 
-using EventLog = std::vector<std::string>;
-
 class RecordingEffects final : public NullMainWindow {
  public:
   explicit RecordingEffects(EventLog& log) : m_log{log} {}

@@ -1,84 +1,12 @@
-// EditorCharFilter, EditorKeyHandler and EditorKeyUpHook, driven as keystrokes.
+// EditorKeyHandler, driven as keystrokes.
+#include "editor/editor_key_handler.h"
+
 #include <gtest/gtest.h>
 
-#include "editor/editor_char_filter.h"
-#include "editor/editor_key_handler.h"
-#include "editor/editor_key_up_hook.h"
 #include "support/notifying_buffer.h"
 
 namespace tabulex::testing {
 namespace {
-
-// --- EditorCharFilter ---
-
-enum class AutoInsert { Off, On };
-
-struct FilterCase {
-  const char* start;
-  AutoInsert autoInsert;
-  const char* lastResult;
-  const char* typed;
-  const char* shown;
-};
-
-constexpr FilterCase kFilterCases[] = {
-    {"", AutoInsert::Off, "", "2*3", "2×3▮"},
-    {"", AutoInsert::Off, "", "8/2", "8÷2▮"},
-    // The last result goes in front of an operator typed at the start of a line.
-    {"1+2=18\r\n", AutoInsert::On, "18", "+5", "1+2=18\r\n18+5▮"},
-    {"1+2=18\r\n", AutoInsert::On, "18", "-5", "1+2=18\r\n18-5▮"},
-    {"1+2=18\r\n", AutoInsert::On, "18", "*5", "1+2=18\r\n18×5▮"},
-    {"1+2=18\r\n", AutoInsert::On, "18", "/5", "1+2=18\r\n18÷5▮"},
-    {"a\r\n▮\r\nb", AutoInsert::On, "18", "+", "a\r\n18+▮\r\nb"},
-    // Not on the first line, not inside a line, not without the setting or a result.
-    {"", AutoInsert::On, "18", "+5", "+5▮"},
-    {"▮\r\n", AutoInsert::On, "18", "*5", "×5▮\r\n"},
-    {"1\r\n2", AutoInsert::On, "18", "+5", "1\r\n2+5▮"},
-    {"1\r\n", AutoInsert::Off, "18", "+5", "1\r\n+5▮"},
-    {"1\r\n", AutoInsert::On, "", "+5", "1\r\n+5▮"},
-    {"1\r\n", AutoInsert::On, "18", "5+", "1\r\n5+▮"},
-    // The operator replaces a selection.
-    {"2«+»3", AutoInsert::Off, "", "*", "2×▮3"},
-};
-
-TEST(EditorCharFilterTest, TypedCharacters) {
-  for (const FilterCase& row : kFilterCases) {
-    SCOPED_TRACE(std::string(row.start) + " | " + row.typed);
-    EditorHarness editor;
-    editor.settings.autoInsertLastResult = row.autoInsert == AutoInsert::On;
-    editor.state.lastResult = Utf8ToGbk(row.lastResult);
-    editor.Load(row.start);
-    editor.Type(row.typed);
-    EXPECT_EQ(editor.Shown(), row.shown);
-  }
-}
-
-TEST(EditorCharFilterTest, LaptopModeTypesOperatorsForBrackets) {
-  EditorHarness editor;
-  editor.settings.laptopMode = true;
-  editor.Load("");
-  editor.Type("1=2]3[4");
-  EXPECT_EQ(editor.Shown(), "1+2×3÷4▮");
-
-  editor.settings.laptopMode = false;
-  editor.Load("");
-  editor.Type("1=2]3[4");
-  EXPECT_EQ(editor.Shown(), "1=2]3[4▮");
-}
-
-TEST(EditorCharFilterTest, OtherCharactersPass) {
-  EditorHarness editor;
-  editor.settings.laptopMode = true;
-  editor.settings.autoInsertLastResult = true;
-  editor.state.lastResult = "18";
-  editor.Load("1\r\n");
-  for (const char32_t character : {U'a', U'7', U'(', U' ', U'×', U'中'}) {
-    EXPECT_EQ(editor.charFilter.OnChar(character), KeyDisposition::Proceed);
-  }
-  EXPECT_EQ(editor.buffer.changes, 0);
-}
-
-// --- EditorKeyHandler ---
 
 enum class EnterKey { Calculates, BreaksLine };
 
@@ -226,64 +154,6 @@ TEST(EditorKeyHandlerTest, TabIsConsumed) {
   editor.Load("1");
   EXPECT_EQ(editor.keys.OnKeyDown(vk::kTab, 0), KeyDisposition::Discard);
   EXPECT_EQ(editor.Shown(), "1▮");
-}
-
-// --- EditorKeyUpHook ---
-
-TEST(EditorKeyUpHookTest, TabReleaseConvertsTheResult) {
-  EditorHarness editor;
-  editor.Load("1+0.5=1.5");
-  editor.Key(vk::kTab);
-  EXPECT_EQ(GbkToUtf8(editor.buffer.Text()), "1+0.5=3∟2");
-  editor.Key(vk::kTab);
-  EXPECT_EQ(GbkToUtf8(editor.buffer.Text()), "1+0.5=1∟1∟2");
-}
-
-struct QuickInputCase {
-  const char* typed;
-  const char* shown;
-};
-
-constexpr QuickInputCase kQuickInputCases[] = {
-    {"sin930", "sin(3)▮"}, {"41", "4!▮"}, {"50", "%)▮"}, {"26", "2^▮"}, {"2378", "2378▮"},
-};
-
-TEST(EditorKeyUpHookTest, QuickInputOnTheMainKeyboard) {
-  for (const QuickInputCase& row : kQuickInputCases) {
-    SCOPED_TRACE(row.typed);
-    EditorHarness editor;
-    editor.settings.quickInput = true;
-    editor.Load("");
-    editor.Type(row.typed);
-    EXPECT_EQ(editor.Shown(), row.shown);
-  }
-}
-
-TEST(EditorKeyUpHookTest, KeypadDigitsStayDigits) {
-  EditorHarness editor;
-  editor.settings.quickInput = true;
-  editor.Load("");
-  editor.Key(vk::kNumpad0 + 9, 0, "9");
-  editor.Key(vk::kNumpad0 + 0, 0, "0");
-  EXPECT_EQ(editor.Shown(), "90▮");
-}
-
-TEST(EditorKeyUpHookTest, QuickInputOffLeavesDigits) {
-  EditorHarness editor;
-  editor.Load("");
-  editor.Type("90156");
-  EXPECT_EQ(editor.Shown(), "90156▮");
-}
-
-// A release that did not type its digit (Ctrl+9, a key held by an input method) changes
-// nothing.
-TEST(EditorKeyUpHookTest, QuickInputNeedsTheTypedDigit) {
-  EditorHarness editor;
-  editor.settings.quickInput = true;
-  editor.Load("3");
-  editor.Key(vk::kDigit9, kCtrl);
-  editor.Key(vk::kDigit0, 0);
-  EXPECT_EQ(editor.Shown(), "3▮");
 }
 
 }  // namespace

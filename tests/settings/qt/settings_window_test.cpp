@@ -1,22 +1,17 @@
+#include "settings/qt/settings_window.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
-#include "settings/qt/settings_window.h"
-#include "settings/qt/undo_settings_window.h"
-#include "settings/qt/window_position_dialog.h"
-#include "settings/settings_dialog_recorders.h"
+#include "settings/qt/settings_dialogs_fixture.h"
 #include "support/widget_child.h"
 
 namespace tabulex {
@@ -25,30 +20,6 @@ namespace {
 bool Written(const EventLog& log, const std::string& write) {
   return std::find(log.begin(), log.end(), write) != log.end();
 }
-
-// Runs action while answer handles the modal window it opens (if any), which is passed in.
-// Returns how many modal windows were handled.
-int WithModal(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
-  int opened = 0;
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      ++opened;
-      answer(modal);
-    }
-  });
-  timer.start(10);
-  action();
-  return opened;
-}
-
-class SettingsDialogsTest : public ::testing::Test {
- protected:
-  EventLog m_log;
-  RecordingStore m_store{m_log, "[其他设置]\n自动折回=真\n[启动窗口位置]\n_启动窗口.左边=120\n"};
-  RecordingEffects m_effects{m_log};
-  CalcSettings m_settings;
-};
 
 TEST_F(SettingsDialogsTest, SettingsWindowShowsTheSettings) {
   m_settings.fullScreenKeyModifier = 4;
@@ -198,55 +169,6 @@ TEST_F(SettingsDialogsTest, UncheckingRememberWindowAsksForTheStartBounds) {
   // Checking it again opens nothing.
   EXPECT_EQ(WithModal([&] { remember->click(); }, [](QWidget* dialog) { dialog->close(); }), 0);
   EXPECT_TRUE(remember->isChecked());
-}
-
-TEST_F(SettingsDialogsTest, WindowPositionOkFollowsTheFields) {
-  WindowPositionDialog dialog(m_store, ScreenRect{0, 0, 1920, 1080}, nullptr);
-  auto* ok = Child<QPushButton>(dialog, "ok");
-  auto* width = Child<QLineEdit>(dialog, "width");
-  auto* height = Child<QLineEdit>(dialog, "height");
-  // Stored: left 120, the rest missing ("0"): no usable bounds.
-  EXPECT_EQ(Child<QLineEdit>(dialog, "top")->text(), "0");
-  EXPECT_FALSE(ok->isEnabled());
-  width->setText("600");
-  EXPECT_FALSE(ok->isEnabled());
-  height->setText("400 ");
-  EXPECT_TRUE(ok->isEnabled());
-  Child<QLineEdit>(dialog, "left")->setText("1911");
-  EXPECT_FALSE(ok->isEnabled());
-}
-
-TEST_F(SettingsDialogsTest, UndoWindowRefusesMoreThan500WithAMessage) {
-  m_settings.undoLimit = 70;
-  UndoSettingsWindow window(m_settings, m_store, m_effects, nullptr);
-  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("撤销步长"));
-  auto* field = Child<QLineEdit>(window, "undoLimit");
-  EXPECT_EQ(field->text(), "70");
-  EXPECT_EQ(field->cursorPosition(), 2);
-
-  field->setText("500.5");
-  QString title;
-  QString text;
-  EXPECT_EQ(WithModal([&] { Child<QPushButton>(window, "ok")->click(); },
-                      [&](QWidget* modal) {
-                        auto* box = qobject_cast<QMessageBox*>(modal);
-                        ASSERT_NE(box, nullptr);
-                        title = box->windowTitle();
-                        text = box->text();
-                        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-                        box->button(QMessageBox::Ok)->click();
-                      }),
-            1);
-  EXPECT_EQ(title, QString::fromUtf8("错误！"));
-  EXPECT_EQ(text, QString::fromUtf8("错误，最大撤销步数不能大于500！"));
-  EXPECT_EQ(window.result(), 0);
-  EXPECT_EQ(m_settings.undoLimit, 70);
-
-  field->setText("500");
-  Child<QPushButton>(window, "ok")->click();
-  EXPECT_EQ(window.result(), QDialog::Accepted);
-  EXPECT_EQ(m_settings.undoLimit, 500);
-  EXPECT_EQ(m_log, (EventLog{"SetUndoLimit 500", "运行设置/撤销设置=500"}));
 }
 
 }  // namespace

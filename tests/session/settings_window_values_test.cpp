@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "settings/settings_dialog_recorders.h"
+#include "support/settings_dialog_recorders.h"
 
 namespace tabulex {
 namespace {
