@@ -1,5 +1,7 @@
 #include "tools/qt/tool_window.h"
 #include "engine/qt/gbk_qstring.h"
+#include "tools/qt/time_calculation_tab.h"
+#include "tools/qt/unit_conversion_tab.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,6 +16,8 @@
 #include <limits>
 
 #include "tools/base_conversion.h"
+#include "tools/qt/time_calculation_tab.h"
+#include "tools/qt/unit_conversion_tab.h"
 #include "tools/statistics.h"
 
 namespace tabulex {
@@ -53,8 +57,8 @@ ToolWindow::ToolWindow(int tabIndex, QWidget* parent) : QDialog(parent) {
   m_tabs = new QTabWidget(this);
   m_tabs->addTab(CreateBaseTab(), QString::fromUtf8("进制转换"));
   m_tabs->addTab(CreateStatisticsTab(), QString::fromUtf8("统计分析"));
-  m_tabs->addTab(new QWidget(m_tabs), QString::fromUtf8("单位转换"));
-  m_tabs->addTab(new QWidget(m_tabs), QString::fromUtf8("时间计算"));
+  m_tabs->addTab(new UnitConversionTab(m_tabs), QString::fromUtf8("单位转换"));
+  m_tabs->addTab(new TimeCalculationTab(m_tabs), QString::fromUtf8("时间计算"));
   m_tabs->setCurrentIndex(tabIndex);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_tabs);
