@@ -54,7 +54,8 @@ class ChildWindows {
   void OpenAccumulator();
   // Asks first; accumulator windows opened before then no longer act.
   void ClearAccumulator();
-  // On the given tab (0 base conversion, 1 statistics), or where it was last left.
+  // On the given tab (0 base conversion, 1 statistics, 2 units, 3 time), or where it was last
+  // left.
   void OpenToolWindow(int tab);
   void OpenToolWindow();
   void OpenAppearance();

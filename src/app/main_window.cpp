@@ -226,6 +226,8 @@ void MainWindow::ConnectMenus() {
 
   Connect(m.baseConversion, [this] { m_children->OpenToolWindow(0); });
   Connect(m.statistics, [this] { m_children->OpenToolWindow(1); });
+  Connect(m.unitConversion, [this] { m_children->OpenToolWindow(2); });
+  Connect(m.timeCalculation, [this] { m_children->OpenToolWindow(3); });
   Connect(m.toolWindow, [this] { m_children->OpenToolWindow(); });
   Connect(m.keypad, [this] { m_children->OpenKeypad(); });
   // Checked by the toggle itself, whoever toggles.

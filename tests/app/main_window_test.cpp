@@ -323,7 +323,13 @@ TEST_F(MainWindowTest, TheToolWindowOpensOnTheChosenTab) {
   m_window->menus().toolWindow->trigger();  // the tab chosen last
   WhenShown<ToolWindow>(closeOnItsTab);
   m_window->menus().baseConversion->trigger();
-  EXPECT_EQ(tabs, (std::vector<int>{1, 1, 0}));
+  WhenShown<ToolWindow>(closeOnItsTab);
+  m_window->menus().unitConversion->trigger();
+  WhenShown<ToolWindow>(closeOnItsTab);
+  m_window->menus().timeCalculation->trigger();
+  WhenShown<ToolWindow>(closeOnItsTab);
+  m_window->menus().toolWindow->trigger();
+  EXPECT_EQ(tabs, (std::vector<int>{1, 1, 0, 2, 3, 3}));
 }
 
 TEST_F(MainWindowTest, FullScreenLeavesOnlyTheEditorAndComesBackWithTheCaption) {

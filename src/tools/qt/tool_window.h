@@ -1,7 +1,7 @@
-// ToolWindow: the modal "辅助分析" window with the base conversion and statistics tabs (the unit
-// and time tabs have no function). It only translates between the controls and the logic in
-// base_conversion.h and statistics.h. Build a fresh one for every opening: it starts with empty
-// inputs and the statistics template.
+// ToolWindow: the modal "辅助分析" window with the base conversion, statistics, unit and time
+// tabs. It only translates between the controls and the logic in base_conversion.h and
+// statistics.h; the unit and time tabs are widgets of their own. Build a fresh one for every
+// opening: it starts with empty inputs and the statistics template.
 #pragma once
 
 #include <QDialog>
@@ -20,7 +20,7 @@ class ToolWindow final : public QDialog {
   Q_OBJECT
 
  public:
-  // tabIndex: the tab to show, 0 base conversion, 1 statistics.
+  // tabIndex: the tab to show, 0 base conversion, 1 statistics, 2 units, 3 time.
   ToolWindow(int tabIndex, QWidget* parent);
 
  protected:
