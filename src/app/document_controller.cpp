@@ -27,6 +27,9 @@ DocumentController::DocumentController(QMainWindow& window, MainEditor& editor,
       m_recovery{std::make_unique<DocumentRecovery>(editor.buffer(), document, *m_dialogs,
                                                     m_recoveryFile, settings)},
       m_backupScheduler{ticks, settings} {
+  // The whole window takes drops: a dropped text or file replaces the whole text.
+  window.setAcceptDrops(true);
+  connect(&editor, &MainEditor::textEdited, this, &DocumentController::TextEdited);
   // The text is also kept while the program runs, a few seconds after the last change.
   m_backupTimer = new QTimer(this);
   connect(m_backupTimer, &QTimer::timeout, this, [this] {

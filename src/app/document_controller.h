@@ -39,7 +39,6 @@ class DocumentController final : public QObject {
 
   // Once the start-up has restored the text: from now on changes are kept.
   void StartKeeping();
-  void TextEdited();
   // After any command: the title follows the file, and a recovery file with nothing unsaved
   // goes.
   void AfterCommand();
@@ -57,6 +56,7 @@ class DocumentController final : public QObject {
 
  private:
   void ShowDocumentTitle();
+  void TextEdited();
 
   QMainWindow& m_window;
   MainEditor& m_editor;

@@ -5,8 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,10 +58,6 @@ MainWindow::MainWindow(const RunFilesPaths& paths)
   m_documents = new DocumentController(*this, *m_editor, m_document, m_settings, m_paths, m_ticks,
                                        *m_documentPort);
 
-  // The whole window takes drops: a dropped text or file replaces the whole text.
-  setAcceptDrops(true);
-
-  connect(m_editor, &MainEditor::textEdited, m_documents, &DocumentController::TextEdited);
   connect(m_editor, &MainEditor::contextMenuWanted, this, [this](const QPoint& at) {
     m_menus->contextMenu()->exec(at);
     m_editor->setFocus();
@@ -224,10 +218,10 @@ void MainWindow::ConnectMenus() {
     Find(buffer, m_children->findState(), FindDirection::Backward, FindAction::Select);
   });
 
-  Connect(m.baseConversion, [this] { m_children->OpenToolWindow(0); });
-  Connect(m.statistics, [this] { m_children->OpenToolWindow(1); });
-  Connect(m.unitConversion, [this] { m_children->OpenToolWindow(2); });
-  Connect(m.timeCalculation, [this] { m_children->OpenToolWindow(3); });
+  QAction* const tabs[] = {m.baseConversion, m.statistics, m.unitConversion, m.timeCalculation};
+  for (int tab = 0; tab < 4; ++tab) {
+    Connect(tabs[tab], [this, tab] { m_children->OpenToolWindow(tab); });
+  }
   Connect(m.toolWindow, [this] { m_children->OpenToolWindow(); });
   Connect(m.keypad, [this] { m_children->OpenKeypad(); });
   // Checked by the toggle itself, whoever toggles.
@@ -326,18 +320,6 @@ void MainWindow::Track() {
   if (!m_started) return;
   m_boundsTracker.Track(m_frame->PrimaryScreen(), m_frame->Bounds(), ReportedState(*this),
                         m_settings);
-}
-
-void MainWindow::SaveForSessionEnd() {
-  m_shutdown->SaveForSessionEnd();
-}
-
-int MainWindow::WindowLeft() const {
-  return m_frame->Bounds().left;
-}
-
-int MainWindow::WindowTop() const {
-  return m_frame->Bounds().top;
 }
 
 void MainWindow::MoveWindowTo(int left, int top) {

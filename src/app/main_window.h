@@ -64,7 +64,7 @@ class MainWindow final : public QMainWindow, private WindowActions {
   // Closes the window without the close request (no exit question); everything is written.
   void CloseDirectly();
   // The session is about to end: everything is written, and the program goes on running.
-  void SaveForSessionEnd();
+  void SaveForSessionEnd() { m_shutdown->SaveForSessionEnd(); }
 
   MainEditor& editor() { return *m_editor; }
   MainStatusBar& statusBar() { return *m_statusBar; }
@@ -75,11 +75,11 @@ class MainWindow final : public QMainWindow, private WindowActions {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void ConnectMenus();
@@ -95,8 +95,8 @@ class MainWindow final : public QMainWindow, private WindowActions {
   bool IsFullScreen() const override { return m_fullScreen; }
   void ToggleFullScreen() override;
   void ClearAll() override;
-  int WindowLeft() const override;
-  int WindowTop() const override;
+  int WindowLeft() const override { return m_frame->Bounds().left; }
+  int WindowTop() const override { return m_frame->Bounds().top; }
   void MoveWindowTo(int left, int top) override;
 
   const PlatformAbilities m_platform;
