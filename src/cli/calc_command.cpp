@@ -14,6 +14,7 @@
 #include "cli/cli_options.h"
 #include "cli/terminal_session.h"
 #include "cli/text_stream.h"
+#include "cli/unit_command.h"
 #include "engine/batch_calculation.h"
 #include "engine/calculate_current_line.h"
 #include "engine/gbk_text.h"
@@ -30,12 +31,19 @@ namespace {
 constexpr const char* kHelp =
     "Usage: tabulex-calc [OPTION]... [FILE|-]\n"
     "       tabulex-calc -e EXPR [--set FIELD=VALUE]...\n"
+    "       tabulex-calc --convert VALUE FROM TO\n"
     "Calculates a text the way Tabulex's batch calculation does: every line (or, with\n"
     "spaceSeparates, every space-separated expression) gets \"=\" and its result. The text\n"
     "comes from FILE or standard input and goes to standard output.\n"
     "\n"
     "  -e, --expression EXPR  calculate EXPR (UTF-8) as the only line of a text, caret at its\n"
     "                         end, and print the result alone\n"
+    "      --convert VALUE FROM TO\n"
+    "                         print VALUE (a decimal number) in the unit FROM converted to\n"
+    "                         the unit TO, as the tool window's 单位转换 does; units by\n"
+    "                         Chinese name or symbol: m 千米 里 尺 亩 L kg 斤 两 lb °C °F\n"
+    "                         km/h min KiB atm kWh hp rad ...; \"度\" is the angle or the\n"
+    "                         energy, whichever the other unit is\n"
     "  -i, --in-place         rewrite FILE with the calculated text instead of printing it\n"
     "      --encoding ENC     read the text as gbk or utf-8 (default: utf-8 when the text is\n"
     "                         valid UTF-8, else gbk); the output keeps the input's encoding\n"
@@ -56,7 +64,8 @@ constexpr const char* kHelp =
     "the status message goes to standard error, as the status bar would show it.\n"
     "\n"
     "Exit status: 0 done (with -e: a result was printed), 1 no result for -e, 2 a usage\n"
-    "error or a file that cannot be read or written.\n";
+    "error, a file that cannot be read or written, or a --convert that cannot be done (an\n"
+    "unknown unit, units of different categories, a value that is not a number).\n";
 
 class LastStatus final : public StatusSink {
  public:
@@ -218,6 +227,9 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, 
   if (options.mode == CliOptions::Mode::Version) {
     out << "tabulex-calc (Tabulex) " << kVersion << "\n";
     return 0;
+  }
+  if (options.mode == CliOptions::Mode::Convert) {
+    return RunUnitConversion(options.conversion, out, err);
   }
   CalcSettings settings;
   if (auto error = BuildSettings(options, settings)) return Failed(err, *error);

@@ -12,8 +12,8 @@ namespace tabulex {
 enum class InputKind { Stream, Terminal };
 
 // Exit status: 0 done (with -e: a result was printed), 1 no result for -e, 2 usage or file
-// error. A text read from a terminal (no FILE, standard input a terminal) is answered line by
-// line as it is entered.
+// error, or a --convert that cannot be done. A text read from a terminal (no FILE, standard input a
+// terminal) is answered line by line as it is entered.
 int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                    std::ostream& err, InputKind input = InputKind::Stream);
 

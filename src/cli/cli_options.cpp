@@ -15,6 +15,7 @@ CliParse UsageError(std::string message) {
 CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
   CliOptions options;
   bool haveExpression = false;
+  bool haveConversion = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     // The value of an option: "--opt=VALUE" or the next argument.
@@ -45,6 +46,14 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
         return UsageError("option '" + arg + "' requires an expression");
       }
       haveExpression = true;
+    } else if (is("", "--convert")) {
+      UnitConversionRequest& request = options.conversion;
+      if (!valueOf("--convert", request.value) || i + 2 >= arguments.size()) {
+        return UsageError("option '--convert' requires VALUE FROM TO");
+      }
+      request.from = arguments[++i];
+      request.to = arguments[++i];
+      haveConversion = true;
     } else if (is("", "--set")) {
       std::string assignment;
       if (!valueOf("--set", assignment)) return UsageError("option '--set' requires FIELD=VALUE");
@@ -84,7 +93,12 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     }
   }
 
-  if (haveExpression) {
+  if (haveConversion) {
+    if (haveExpression || options.inputPath || options.inPlace) {
+      return UsageError("--convert converts one value; it takes no expression or input file");
+    }
+    options.mode = CliOptions::Mode::Convert;
+  } else if (haveExpression) {
     if (options.inputPath || options.inPlace) {
       return UsageError("-e calculates one expression; it takes no input file");
     }

@@ -10,8 +10,15 @@ namespace tabulex {
 
 enum class TextEncoding { Detect, Gbk, Utf8 };
 
+// --convert VALUE FROM TO: UTF-8, as given.
+struct UnitConversionRequest {
+  std::string value;
+  std::string from;
+  std::string to;
+};
+
 struct CliOptions {
-  enum class Mode { Expression, Text, Help, Version };
+  enum class Mode { Expression, Text, Help, Version, Convert };
   Mode mode{Mode::Text};
   std::string expression;                // -e: UTF-8, as given
   std::optional<std::string> inputPath;  // the text's file; none or "-" reads standard input
@@ -21,6 +28,7 @@ struct CliOptions {
   std::optional<std::string> configPath;
   // FIELD=VALUE settings, applied in order after the configuration file.
   std::vector<std::pair<std::string, std::string>> assignments;
+  UnitConversionRequest conversion;
 };
 
 struct CliParse {
