@@ -11,9 +11,10 @@ namespace tabulex {
 enum class TextEncoding { Detect, Gbk, Utf8 };
 
 struct CliOptions {
-  enum class Mode { Expression, Text, Help, Version };
+  enum class Mode { Expression, Text, Help, Version, Days, Date };
   Mode mode{Mode::Text};
   std::string expression;                // -e: UTF-8, as given
+  std::vector<std::string> dates;        // --days DATE1 DATE2, --date DATE: UTF-8, as given
   std::optional<std::string> inputPath;  // the text's file; none or "-" reads standard input
   TextEncoding encoding{TextEncoding::Detect};
   bool inPlace{false};
