@@ -1,11 +1,12 @@
-// The tool window's work on every keystroke: a base conversion of a long integer and the
-// statistics of a long list.
+// The tool window's work on every keystroke: a base conversion of a long integer, the
+// statistics of a long list, and the time calculation's description of a date.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <string>
 
 #include "tools/base_conversion.h"
+#include "tools/date_report.h"
 #include "tools/statistics.h"
 
 namespace tabulex {
@@ -31,6 +32,20 @@ void BM_ComputeStatistics(benchmark::State& run) {
   for (auto _ : run) benchmark::DoNotOptimize(ComputeStatistics(input));
 }
 BENCHMARK(BM_ComputeStatistics)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One date's line: weekday, lunar date through ICU, the solar term from the sun's position.
+void BM_DescribeDate(benchmark::State& run) {
+  for (auto _ : run) benchmark::DoNotOptimize(DescribeDate(CivilDate{2024, 2, 4}));
+}
+BENCHMARK(BM_DescribeDate)->Unit(benchmark::kMicrosecond);
+
+// A lunar date back to the Gregorian one (ICU, with the round trip that checks it exists).
+void BM_LunarToCivil(benchmark::State& run) {
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(LunarToCivilText(LunarDate{2023, 2, LunarMonthKind::Leap, 1}));
+  }
+}
+BENCHMARK(BM_LunarToCivil)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tabulex

@@ -12,6 +12,7 @@
 #include "base/atomic_file_writer.h"
 #include "base/file_io.h"
 #include "cli/cli_options.h"
+#include "cli/date_command.h"
 #include "cli/terminal_session.h"
 #include "cli/text_stream.h"
 #include "cli/unit_command.h"
@@ -32,6 +33,8 @@ constexpr const char* kHelp =
     "Usage: tabulex-calc [OPTION]... [FILE|-]\n"
     "       tabulex-calc -e EXPR [--set FIELD=VALUE]...\n"
     "       tabulex-calc --convert VALUE FROM TO\n"
+    "       tabulex-calc --days DATE1 DATE2\n"
+    "       tabulex-calc --date DATE\n"
     "Calculates a text the way Tabulex's batch calculation does: every line (or, with\n"
     "spaceSeparates, every space-separated expression) gets \"=\" and its result. The text\n"
     "comes from FILE or standard input and goes to standard output.\n"
@@ -49,6 +52,10 @@ constexpr const char* kHelp =
     "                         valid UTF-8, else gbk); the output keeps the input's encoding\n"
     "                         and line ends\n"
     "      --status           write every status message to standard error\n"
+    "      --days DATE1 DATE2 print DATE2 - DATE1 in days\n"
+    "      --date DATE        print DATE with its weekday and lunar date, and the solar term\n"
+    "                         on the day of one; a DATE is 2024-02-10, 2024/2/10 or\n"
+    "                         2024年2月10日\n"
     "      --config FILE      take the settings from a Tabulex configuration file (default:\n"
     "                         the built-in defaults)\n"
     "      --set FIELD=VALUE  set a calculation setting, after --config; for example\n"
@@ -64,8 +71,9 @@ constexpr const char* kHelp =
     "the status message goes to standard error, as the status bar would show it.\n"
     "\n"
     "Exit status: 0 done (with -e: a result was printed), 1 no result for -e, 2 a usage\n"
-    "error, a file that cannot be read or written, or a --convert that cannot be done (an\n"
-    "unknown unit, units of different categories, a value that is not a number).\n";
+    "error, a file that cannot be read or written, a --convert that cannot be done (an\n"
+    "unknown unit, units of different categories, a value that is not a number), or a date\n"
+    "that does not exist.\n";
 
 class LastStatus final : public StatusSink {
  public:
@@ -230,6 +238,9 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, 
   }
   if (options.mode == CliOptions::Mode::Convert) {
     return RunUnitConversion(options.conversion, out, err);
+  }
+  if (options.mode == CliOptions::Mode::Days || options.mode == CliOptions::Mode::Date) {
+    return RunDateCommand(options, out, err);
   }
   CalcSettings settings;
   if (auto error = BuildSettings(options, settings)) return Failed(err, *error);

@@ -16,6 +16,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
   CliOptions options;
   bool haveExpression = false;
   bool haveConversion = false;
+  std::optional<CliOptions::Mode> dateMode;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     // The value of an option: "--opt=VALUE" or the next argument.
@@ -80,6 +81,18 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
       } else {
         return UsageError("unknown encoding '" + name + "' (use gbk or utf-8)");
       }
+    } else if ((arg == "--days" || is("", "--date")) && dateMode) {
+      return UsageError("give one of --days and --date, once");
+    } else if (arg == "--days") {
+      if (i + 2 >= arguments.size()) return UsageError("option '--days' requires two dates");
+      options.dates = {arguments[i + 1], arguments[i + 2]};
+      i += 2;
+      dateMode = CliOptions::Mode::Days;
+    } else if (is("", "--date")) {
+      std::string date;
+      if (!valueOf("--date", date)) return UsageError("option '--date' requires a date");
+      options.dates = {date};
+      dateMode = CliOptions::Mode::Date;
     } else if (arg == "-i" || arg == "--in-place") {
       options.inPlace = true;
     } else if (arg == "--status") {
@@ -93,11 +106,19 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     }
   }
 
+  if (haveConversion && dateMode) {
+    return UsageError("--convert does not go with --days or --date");
+  }
   if (haveConversion) {
     if (haveExpression || options.inputPath || options.inPlace) {
       return UsageError("--convert converts one value; it takes no expression or input file");
     }
     options.mode = CliOptions::Mode::Convert;
+  } else if (dateMode) {
+    if (haveExpression || options.inputPath || options.inPlace) {
+      return UsageError("--days and --date take no expression and no input file");
+    }
+    options.mode = *dateMode;
   } else if (haveExpression) {
     if (options.inputPath || options.inPlace) {
       return UsageError("-e calculates one expression; it takes no input file");

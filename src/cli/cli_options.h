@@ -18,9 +18,10 @@ struct UnitConversionRequest {
 };
 
 struct CliOptions {
-  enum class Mode { Expression, Text, Help, Version, Convert };
+  enum class Mode { Expression, Text, Help, Version, Convert, Days, Date };
   Mode mode{Mode::Text};
   std::string expression;                // -e: UTF-8, as given
+  std::vector<std::string> dates;        // --days DATE1 DATE2, --date DATE: UTF-8, as given
   std::optional<std::string> inputPath;  // the text's file; none or "-" reads standard input
   TextEncoding encoding{TextEncoding::Detect};
   bool inPlace{false};
