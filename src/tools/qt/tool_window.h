@@ -1,7 +1,7 @@
 // ToolWindow: the modal "辅助分析" window with the base conversion and statistics tabs (the unit
 // and time tabs have no function). It only translates between the controls and the logic in
-// base_conversion.h and statistics.h. Build a fresh one for every opening: it starts with empty
-// inputs and the statistics template.
+// base_conversion.h, statistics.h and statistics_chart.h. Build a fresh one for every opening:
+// it starts with empty inputs, the statistics template and no chart.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +15,8 @@ class QPlainTextEdit;
 class QTabWidget;
 
 namespace tabulex {
+
+class StatisticsChart;
 
 class ToolWindow final : public QDialog {
   Q_OBJECT
@@ -40,6 +42,7 @@ class ToolWindow final : public QDialog {
   QLineEdit* m_baseResult{};
   QPlainTextEdit* m_statisticsInput{};
   QLabel* m_statisticsOutput{};
+  StatisticsChart* m_statisticsChart{};
 };
 
 }  // namespace tabulex
