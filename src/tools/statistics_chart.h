@@ -34,7 +34,7 @@ struct SampleChart {
 
 // Sturges' rule gives ceil(log2 n) + 1 bins; it grows with the logarithm of the count, so the
 // cap is only reached by absurd lists. Nice edges (multiples of 1, 2, 2.5 or 5 times a power of
-// ten) may add one bin more.
+// ten) may add a bin or two.
 inline constexpr std::size_t kMaxHistogramBins = 30;
 
 // The chart of samples, or nothing below two finite samples: one value makes no distribution.
