@@ -1,13 +1,16 @@
 // The tool window's work on every keystroke: a base conversion of a long integer, the
-// statistics of a long list, and the time calculation's description of a date.
+// statistics of a long list with their chart (painting: tools_widgets_bench.cpp), and the time
+// calculation's description of a date.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tools/base_conversion.h"
 #include "tools/date_report.h"
 #include "tools/statistics.h"
+#include "tools/statistics_chart.h"
 
 namespace tabulex {
 namespace {
@@ -32,6 +35,18 @@ void BM_ComputeStatistics(benchmark::State& run) {
   for (auto _ : run) benchmark::DoNotOptimize(ComputeStatistics(input));
 }
 BENCHMARK(BM_ComputeStatistics)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same lines read once, their figures, and the chart's bins and five numbers.
+void BM_StatisticsAndChart(benchmark::State& run) {
+  std::string input;
+  for (std::int64_t i = 0; i < run.range(0); ++i) input += std::to_string(i % 997) + ".25\r\n";
+  for (auto _ : run) {
+    const std::vector<double> samples = ReadStatisticsSamples(input);
+    benchmark::DoNotOptimize(StatisticsOfSamples(samples));
+    benchmark::DoNotOptimize(ChartOfSamples(samples));
+  }
+}
+BENCHMARK(BM_StatisticsAndChart)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // One date's line: weekday, lunar date through ICU, the solar term from the sun's position.
 void BM_DescribeDate(benchmark::State& run) {

@@ -8,25 +8,23 @@
 #include "tools/base_conversion.h"
 
 namespace tabulex {
-namespace {
 
 // LF is never the second byte of a GBK character, so a byte scan is safe.
-std::vector<double> ReadSamples(std::string_view text) {
+std::vector<double> ReadStatisticsSamples(std::string_view inputGbk) {
   std::vector<double> values;
   const auto add = [&values](std::string_view piece) {
     values.push_back(TypedTextToNumber(FullWidthToAscii(piece)));
   };
   std::size_t start = 0;
-  for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', start)) {
-    const std::size_t end = i > start && text[i - 1] == '\r' ? i - 1 : i;
-    add(text.substr(start, end - start));
+  for (std::size_t i = inputGbk.find('\n'); i != std::string_view::npos;
+       i = inputGbk.find('\n', start)) {
+    const std::size_t end = i > start && inputGbk[i - 1] == '\r' ? i - 1 : i;
+    add(inputGbk.substr(start, end - start));
     start = i + 1;
   }
-  if (start < text.size()) add(text.substr(start));
+  if (start < inputGbk.size()) add(inputGbk.substr(start));
   return values;
 }
-
-}  // namespace
 
 std::string StatisticsTemplate() {
   return Utf8ToGbk(
@@ -34,9 +32,7 @@ std::string StatisticsTemplate() {
       "标准偏差值：\r\n标准误差：\r\n总数值：");
 }
 
-std::optional<std::string> ComputeStatistics(std::string_view inputGbk) {
-  if (inputGbk.empty()) return std::nullopt;
-  const std::vector<double> values = ReadSamples(inputGbk);
+std::string StatisticsOfSamples(const std::vector<double>& values) {
   // The same measures as the tjfx function, so both give the same figures for a list.
   const auto figure = [&values](SampleMeasure measure) {
     return NumberToText(SampleStatistics(values, measure));
@@ -53,6 +49,11 @@ std::optional<std::string> ComputeStatistics(std::string_view inputGbk) {
   // The line called total value carries the median.
   utf8 += "\r\n总数值：" + figure(SampleMeasure::Median);
   return Utf8ToGbk(utf8);
+}
+
+std::optional<std::string> ComputeStatistics(std::string_view inputGbk) {
+  if (inputGbk.empty()) return std::nullopt;
+  return StatisticsOfSamples(ReadStatisticsSamples(inputGbk));
 }
 
 }  // namespace tabulex

@@ -14,11 +14,14 @@
 #include <QVBoxLayout>
 
 #include <limits>
+#include <vector>
 
 #include "tools/base_conversion.h"
+#include "tools/qt/statistics_chart.h"
 #include "tools/qt/time_calculation_tab.h"
 #include "tools/qt/unit_conversion_tab.h"
 #include "tools/statistics.h"
+#include "tools/statistics_chart.h"
 
 namespace tabulex {
 namespace {
@@ -62,7 +65,7 @@ ToolWindow::ToolWindow(int tabIndex, QWidget* parent) : QDialog(parent) {
   m_tabs->setCurrentIndex(tabIndex);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_tabs);
-  resize(520, 360);
+  resize(520, 440);
 }
 
 QWidget* ToolWindow::CreateBaseTab() {
@@ -113,21 +116,27 @@ QWidget* ToolWindow::CreateStatisticsTab() {
   m_statisticsOutput->setTextFormat(Qt::PlainText);
   m_statisticsOutput->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   m_statisticsOutput->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The figures keep their height; the chart under them takes what is left.
+  m_statisticsOutput->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   ShowStatistics(StatisticsTemplate());
+  m_statisticsChart = new StatisticsChart(tab);
+  m_statisticsChart->setObjectName("statisticsChart");
   // Keys reach the text box, mouse clicks its viewport.
   m_statisticsInput->installEventFilter(this);
   m_statisticsInput->viewport()->installEventFilter(this);
 
   auto* grid = new QGridLayout(tab);
   grid->addWidget(new QLabel(QString::fromUtf8("欲统计的数："), tab), 0, 0, 1, 2);
-  grid->addWidget(m_statisticsInput, 1, 0);
-  grid->addWidget(m_statisticsOutput, 1, 1);
+  grid->addWidget(m_statisticsInput, 1, 0, 2, 1);
+  grid->addWidget(m_statisticsOutput, 1, 1, Qt::AlignTop);
+  grid->addWidget(m_statisticsChart, 2, 1);
   grid->addWidget(CreateHint("   *每个字符输入完成按回车再次输入字符，输入即统计，结果实时显示，"
                              "双击输入编辑框以清空！",
                              tab),
-                  2, 0, 1, 2);
+                  3, 0, 1, 2);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
+  grid->setRowStretch(2, 1);
 
   connect(m_statisticsInput, &QPlainTextEdit::textChanged, this, &ToolWindow::ComputeInput);
   return tab;
@@ -163,9 +172,12 @@ void ToolWindow::ConvertInput() {
 }
 
 void ToolWindow::ComputeInput() {
-  if (const auto output = ComputeStatistics(ToGbk(m_statisticsInput->toPlainText()))) {
-    ShowStatistics(*output);
-  }
+  // Read once: the figures and the chart are of the same samples.
+  const std::vector<double> samples =
+      ReadStatisticsSamples(ToGbk(m_statisticsInput->toPlainText()));
+  // Only an empty input has no samples; the figures then stay as they were.
+  if (!samples.empty()) ShowStatistics(StatisticsOfSamples(samples));
+  m_statisticsChart->ShowChart(ChartOfSamples(samples));
 }
 
 void ToolWindow::ShowStatistics(const std::string& gbk) {

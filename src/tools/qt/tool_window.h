@@ -1,7 +1,8 @@
 // ToolWindow: the modal "辅助分析" window with the base conversion, statistics, unit and time
-// tabs. It only translates between the controls and the logic in base_conversion.h and
-// statistics.h; the unit and time tabs are widgets of their own. Build a fresh one for every
-// opening: it starts with empty inputs and the statistics template.
+// tabs. It only translates between the controls and the logic in base_conversion.h,
+// statistics.h and statistics_chart.h; the unit and time tabs are widgets of their own. Build
+// a fresh one for every opening: it starts with empty inputs, the statistics template and no
+// chart.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,8 @@ class QPlainTextEdit;
 class QTabWidget;
 
 namespace tabulex {
+
+class StatisticsChart;
 
 class ToolWindow final : public QDialog {
   Q_OBJECT
@@ -40,6 +43,7 @@ class ToolWindow final : public QDialog {
   QLineEdit* m_baseResult{};
   QPlainTextEdit* m_statisticsInput{};
   QLabel* m_statisticsOutput{};
+  StatisticsChart* m_statisticsChart{};
 };
 
 }  // namespace tabulex

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "support/widget_child.h"
+#include "tools/qt/statistics_chart.h"
 
 namespace tabulex {
 namespace {
@@ -101,6 +102,67 @@ TEST(ToolWindow, RecomputesStatisticsOnEveryChange) {
   DoubleClick(input->viewport());
   EXPECT_EQ(input->toPlainText(), "");
   EXPECT_EQ(output->text(), kTemplate);
+}
+
+TEST(ToolWindow, ChartFollowsTheInputAsTheUserTypes) {
+  ToolWindow window(1, nullptr);
+  auto* input = Child<QPlainTextEdit>(window, "statisticsInput");
+  auto* chart = Child<StatisticsChart>(window, "statisticsChart");
+  ASSERT_TRUE(input && chart);
+  EXPECT_TRUE(chart->isHidden());
+
+  // One sample, and a line break after it, make no chart; the second sample does.
+  Type(input, Qt::Key_1, "1");
+  EXPECT_TRUE(chart->isHidden());
+  Type(input, Qt::Key_Return, "\r");
+  EXPECT_TRUE(chart->isHidden());
+  Type(input, Qt::Key_3, "3");
+  EXPECT_FALSE(chart->isHidden());
+  ASSERT_TRUE(chart->chart().has_value());
+  EXPECT_EQ(chart->chart()->summary.median, 2);
+  Type(input, Qt::Key_5, "5");
+  EXPECT_EQ(chart->chart()->summary.median, 18);
+  Type(input, Qt::Key_Backspace);
+  Type(input, Qt::Key_Backspace);
+  EXPECT_EQ(input->toPlainText(), "1\n");
+  EXPECT_TRUE(chart->isHidden());
+
+  input->setPlainText("1\n2\n3\n4\n");
+  EXPECT_FALSE(chart->isHidden());
+  DoubleClick(input->viewport());
+  EXPECT_TRUE(chart->isHidden());
+}
+
+struct ChartCase {
+  const char* input;
+  bool shown;
+  double median;  // the box's, where it is shown
+};
+
+TEST(ToolWindow, ChartNeedsTwoFiniteSamples) {
+  const ChartCase cases[] = {
+      {"5", false, 0},
+      {"5\n7", true, 6},
+      // A line without a number is a sample of 0, as in the figures.
+      {"5\nx", true, 2.5},
+      // Infinite samples are left out of the chart.
+      {"5\n1e999", false, 0},
+      {"5\n7\n-1e999", true, 6},
+      {"", false, 0},
+  };
+  ToolWindow window(1, nullptr);
+  auto* input = Child<QPlainTextEdit>(window, "statisticsInput");
+  auto* chart = Child<StatisticsChart>(window, "statisticsChart");
+  ASSERT_TRUE(input && chart);
+  for (const ChartCase& c : cases) {
+    SCOPED_TRACE(c.input);
+    input->setPlainText(QString::fromUtf8(c.input));
+    EXPECT_EQ(!chart->isHidden(), c.shown);
+    if (c.shown) {
+      ASSERT_TRUE(chart->chart().has_value());
+      EXPECT_EQ(chart->chart()->summary.median, c.median);
+    }
+  }
 }
 
 }  // namespace
