@@ -72,6 +72,8 @@ TimeCalculationTab::TimeCalculationTab(const CivilDate& today, QWidget* parent) 
   auto* scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
+  // The sections follow the width; only the height scrolls.
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setWidget(content);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
