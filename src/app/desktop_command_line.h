@@ -13,16 +13,16 @@ namespace tabulex {
 enum class DesktopRequest { Run, ShowHelp, ShowVersion };
 
 struct DesktopOption {
-  DesktopRequest request;        // what the option asks for; --run-dir runs
-  std::string_view shortName;    // "-h", or empty
-  std::string_view longName;     // "--run-dir"
-  std::string_view valueName;    // "DIR", or empty when the option takes no value
-  std::string_view description;  // lines separated by "\n"
+  DesktopRequest request{DesktopRequest::Run};  // what the option asks for; --run-dir runs
+  std::string_view shortName{};                 // "-h", or empty
+  std::string_view longName{};                  // "--run-dir"
+  std::string_view valueName{};                 // "DIR", or empty when the option takes no value
+  std::string_view description{};               // lines separated by "\n"
 };
 
 struct DesktopVariable {
-  std::string_view name;
-  std::string_view description;  // lines separated by "\n"
+  std::string_view name{};
+  std::string_view description{};  // lines separated by "\n"
 };
 
 std::span<const DesktopOption> DesktopOptions();
