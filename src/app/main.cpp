@@ -7,11 +7,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include "app/desktop_command_line.h"
 #include "app/display_check.h"
 #include "app/main_window.h"
 #include "app/termination_signals.h"
@@ -19,23 +19,8 @@
 
 namespace {
 
-// --run-dir DIR or --run-dir=DIR, taken out before Qt sees the arguments.
-std::optional<std::string> TakeRunDirOption(int& argc, char** argv) {
-  std::optional<std::string> runDir;
-  int kept = 1;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--run-dir") == 0 && i + 1 < argc) {
-      runDir = argv[++i];
-    } else if (std::strncmp(argv[i], "--run-dir=", 10) == 0) {
-      runDir = argv[i] + 10;
-    } else {
-      argv[kept++] = argv[i];
-    }
-  }
-  argc = kept;
-  argv[argc] = nullptr;
-  return runDir;
-}
+// The id the desktop entry, the icons and the AppStream metadata in data/ are named by.
+constexpr char kApplicationId[] = "io.github.tabulex.Tabulex";
 
 // tabulex [FILE]: the first argument Qt has not taken, as an absolute path (a running
 // instance that is handed it has another working directory).
@@ -55,7 +40,16 @@ std::filesystem::path FileArgument(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::optional<std::string> runDir = TakeRunDirOption(argc, argv);
+  // --help and --version answer before anything else: no display, no lock, no run files.
+  const tabulex::DesktopCommandLine commandLine = tabulex::TakeDesktopOptions(argc, argv);
+  if (commandLine.request == tabulex::DesktopRequest::ShowHelp) {
+    std::fputs(tabulex::DesktopHelpText().c_str(), stdout);
+    return 0;
+  }
+  if (commandLine.request == tabulex::DesktopRequest::ShowVersion) {
+    std::printf("%s\n", tabulex::DesktopVersionLine().c_str());
+    return 0;
+  }
   // Window placement works on X11 coordinates: with a display and no platform chosen, use
   // xcb (also under XWayland).
   if (std::getenv("DISPLAY") != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -67,6 +61,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Tabulex"));
+  // Wayland matches the window to its desktop entry by this name (the app id); X11 by the
+  // window class, the application name above (StartupWMClass in the entry).
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
   // The program ends through its shutdown only: not when a last dialog closes while the main
   // window waits hidden behind its tray icon. A quit from outside is the session ending.
   application.setQuitOnLastWindowClosed(false);
@@ -77,7 +74,8 @@ int main(int argc, char** argv) {
     application.installTranslator(&qtTexts);
   }
 
-  tabulex::MainWindow window(tabulex::RunFilesPathsIn(tabulex::RunFilesDirectory(runDir)));
+  tabulex::MainWindow window(
+      tabulex::RunFilesPathsIn(tabulex::RunFilesDirectory(commandLine.runDir)));
   window.SetFileToOpen(FileArgument(application.arguments()));
   // Taken over before the start-up, so that a signal during it ends the program cleanly too.
   tabulex::TerminationSignals termination(&window);

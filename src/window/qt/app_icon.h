@@ -1,5 +1,5 @@
-// The program's icon, drawn in code: a small calculator at 16, 32 and 48 pixels, for the
-// tray and the window frames.
+// The program's icon for the window frames, the tray and the about window: the installed
+// icon's PNGs (16 to 256 pixels, drawn from data/icons at build time), embedded.
 #pragma once
 
 #include <QIcon>
