@@ -45,6 +45,8 @@ share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
+share/doc/tabulex/changelog.gz
+share/doc/tabulex/copyright
 share/metainfo/$id.metainfo.xml
 EOF_FILES
 )
