@@ -19,19 +19,19 @@ set(CPACK_PACKAGE_NAME tabulex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tabulex developers <tabulex@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plain-text calculator, one calculation per line")
+# CPack writes the summary as the first line and indents these lines itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "plain-text calculator, one calculation per line
- Tabulex is a desktop calculator in which calculations are written as plain
- text: one large editor, one expression per line. Enter appends \"=\" and the
- result. It reads fractions, 21 functions and Chinese and full-width symbols,
- formats results exactly, recalculates edited chains, calculates whole texts,
- keeps an accumulator of results, and offers an on-screen keypad, base
- conversion of any length, statistics with a chart, unit conversion with
- Chinese market units and date calculation with the Chinese lunar calendar.
- The user interface is in Chinese.
- .
- The package also holds tabulex-calc, the same calculation on the command
- line: single expressions, whole texts as a stream, and a terminal mode.")
+  "Tabulex is a desktop calculator in which calculations are written as plain
+text: one large editor, one expression per line. Enter appends the equals
+sign and the result. It reads fractions, 21 functions and Chinese and
+full-width symbols, formats results exactly, recalculates edited chains,
+calculates whole texts, keeps an accumulator of results, and offers an
+on-screen keypad, base conversion of any length, statistics with a chart,
+unit conversion with Chinese market units and date calculation with the
+Chinese lunar calendar. The user interface is in Chinese.
+
+The package also holds tabulex-calc, the same calculation on the command
+line: single expressions, whole texts as a stream, and a terminal mode.")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/tabulex/tabulex")

@@ -62,6 +62,8 @@ constexpr const char* kHelp =
     "                         fractionDisplay=1, thousandsSeparator=2, precisionDigits=2,\n"
     "                         decimalRounding=false, angleUnit=2, spaceSeparates=true;\n"
     "                         booleans take true, false, 1, 0, 真 or 假\n"
+    "      --list-fields      print the FIELD names --set takes, one a line, and exit\n"
+    "      --list-units       print the unit names --convert takes, one a line, and exit\n"
     "  -h, --help             show this help and exit\n"
     "      --version          show the version and exit\n"
     "\n"
@@ -238,6 +240,11 @@ int RunCalcCommand(const std::vector<std::string>& arguments, std::istream& in, 
   }
   if (options.mode == CliOptions::Mode::Convert) {
     return RunUnitConversion(options.conversion, out, err);
+  }
+  if (options.mode == CliOptions::Mode::ListUnits) return ListUnitNames(out);
+  if (options.mode == CliOptions::Mode::ListFields) {
+    for (const std::string& name : SettingFieldNames()) out << name << "\n";
+    return 0;
   }
   if (options.mode == CliOptions::Mode::Days || options.mode == CliOptions::Mode::Date) {
     return RunDateCommand(options, out, err);

@@ -42,6 +42,11 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
       options.mode = CliOptions::Mode::Version;
       return CliParse{options, {}};
     }
+    if (arg == "--list-fields" || arg == "--list-units") {
+      options.mode =
+          arg == "--list-fields" ? CliOptions::Mode::ListFields : CliOptions::Mode::ListUnits;
+      return CliParse{options, {}};
+    }
     if (is("-e", "--expression")) {
       if (!valueOf("--expression", options.expression)) {
         return UsageError("option '" + arg + "' requires an expression");

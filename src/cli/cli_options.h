@@ -18,7 +18,7 @@ struct UnitConversionRequest {
 };
 
 struct CliOptions {
-  enum class Mode { Expression, Text, Help, Version, Convert, Days, Date };
+  enum class Mode { Expression, Text, Help, Version, Convert, Days, Date, ListFields, ListUnits };
   Mode mode{Mode::Text};
   std::string expression;                // -e: UTF-8, as given
   std::vector<std::string> dates;        // --days DATE1 DATE2, --date DATE: UTF-8, as given

@@ -7,6 +7,7 @@
 
 #include "engine/gbk_text.h"
 #include "tools/unit_conversion.h"
+#include "tools/unit_table.h"
 
 namespace tabulex {
 namespace {
@@ -50,6 +51,19 @@ int RunUnitConversion(const UnitConversionRequest& request, std::ostream& out, s
   const auto result = ConvertUnitValue(Utf8ToGbk(request.value), *units.from, *units.to);
   if (!result) return Failed(err, "'" + request.value + "' is not a number");
   out << GbkToUtf8(*result) << "\n";
+  return 0;
+}
+
+int ListUnitNames(std::ostream& out) {
+  std::vector<std::string> listed;
+  for (const Unit& unit : AllUnits()) {
+    for (const std::string& name : unit.names) {
+      // "度" names an energy and an angle.
+      if (std::find(listed.begin(), listed.end(), name) != listed.end()) continue;
+      listed.push_back(name);
+      out << GbkToUtf8(name) << "\n";
+    }
+  }
   return 0;
 }
 

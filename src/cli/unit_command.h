@@ -13,4 +13,8 @@ namespace tabulex {
 // line, with 2. Standard input is never read.
 int RunUnitConversion(const UnitConversionRequest& request, std::ostream& out, std::ostream& err);
 
+// Every name --convert knows a unit by (UTF-8), one a line, each once, in the tab's order
+// (--list-units, for the shell completion); returns 0.
+int ListUnitNames(std::ostream& out);
+
 }  // namespace tabulex

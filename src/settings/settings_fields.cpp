@@ -54,4 +54,12 @@ std::optional<std::string> SetSettingField(CalcSettings& settings, std::string_v
   return "unknown setting '" + std::string(name) + "'";
 }
 
+std::vector<std::string> SettingFieldNames() {
+  std::vector<std::string> names;
+  for (const SettingKey& key : AllSettingKeys()) {
+    if (!key.fieldName.empty()) names.push_back(key.fieldName);
+  }
+  return names;
+}
+
 }  // namespace tabulex

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/calc_settings.h"
 
@@ -13,5 +14,9 @@ namespace tabulex {
 // decimal integer within the field's range. Returns a UTF-8 error text on failure.
 std::optional<std::string> SetSettingField(CalcSettings& settings, std::string_view name,
                                            std::string_view value);
+
+// The names SetSettingField takes, in the configuration file's order (tabulex-calc
+// --list-fields, for the shell completion of --set).
+std::vector<std::string> SettingFieldNames();
 
 }  // namespace tabulex

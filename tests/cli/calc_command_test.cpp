@@ -89,6 +89,20 @@ TEST(CalcCommand, HelpAndVersion) {
   EXPECT_EQ(version.out, "tabulex-calc (Tabulex) 6.2.3\n");
 }
 
+// The shell completion offers these after --set: each must be a field --set takes.
+TEST(CalcCommand, ListsTheFieldsThatSetTakes) {
+  const CalcRun list = Calc({"--list-fields"});
+  EXPECT_EQ(list.exit, 0);
+  EXPECT_EQ(list.err, "");
+  EXPECT_NE(list.out.find("fractionDisplay\n"), std::string::npos);
+  std::istringstream lines(list.out);
+  for (std::string field; std::getline(lines, field);) {
+    SCOPED_TRACE(field);
+    const CalcRun run = Calc({"-e", "1+1", "--set", field + "=0"});
+    EXPECT_EQ(run.err, "");
+  }
+}
+
 // What a shell command prints (standard output and error).
 std::string Shell(const std::string& command) {
   FILE* pipe = popen(("bash -c '" + command + "'").c_str(), "r");

@@ -4,11 +4,13 @@
 
 #include <array>
 #include <cstdio>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/calc_command.h"
+#include "tools/unit_conversion.h"
 
 namespace tabulex {
 namespace {
@@ -108,6 +110,25 @@ TEST(ConvertOption, MisuseIsAUsageError) {
     EXPECT_NE(run.err.find("Try 'tabulex-calc --help'"), std::string::npos) << run.err;
   }
   EXPECT_NE(Calc({"--help"}).out.find("--convert VALUE FROM TO"), std::string::npos);
+}
+
+// The names the shell completion offers after --convert VALUE: each one --convert resolves,
+// printed in UTF-8 however the table holds it, and once.
+TEST(ListUnitsOption, ListsEveryUnitNameOnceInUtf8) {
+  const ConvertRun run = Calc({"--list-units"});
+  EXPECT_EQ(run.exit, 0);
+  EXPECT_EQ(run.err, "");
+  std::set<std::string> seen;
+  std::istringstream lines(run.out);
+  for (std::string name; std::getline(lines, name);) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(FindUnits(UnitNameFromUtf8(name)).empty());
+    EXPECT_TRUE(seen.insert(name).second) << "listed twice";
+  }
+  for (const char* name : {"米", "km", "亩", "m2", "斤", "°F", "℃", "km/h", "KiB", "度", "rad"}) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(seen.contains(name));
+  }
 }
 
 // The real program, with a line on standard input that it must leave alone: had it read it,

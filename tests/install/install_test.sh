@@ -38,6 +38,7 @@ expected_files=$(sort <<EOF_FILES
 bin/tabulex
 bin/tabulex-calc
 share/applications/$id.desktop
+share/bash-completion/completions/tabulex-calc
 share/icons/hicolor/16x16/apps/$id.png
 share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
@@ -47,7 +48,10 @@ share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
 share/doc/tabulex/changelog.gz
 share/doc/tabulex/copyright
+share/man/man1/tabulex-calc.1.gz
+share/man/man1/tabulex.1.gz
 share/metainfo/$id.metainfo.xml
+share/zsh/vendor-completions/_tabulex-calc
 EOF_FILES
 )
 
@@ -92,7 +96,9 @@ root=$work/root/usr
 # The desktop entry and the AppStream metadata
 
 desktop=$root/share/applications/$id.desktop
+share/bash-completion/completions/tabulex-calc
 metainfo=$root/share/metainfo/$id.metainfo.xml
+share/zsh/vendor-completions/_tabulex-calc
 
 if desktop-file-validate "$desktop" >"$work/validate" 2>&1 && [ ! -s "$work/validate" ]; then
   pass "desktop-file-validate"

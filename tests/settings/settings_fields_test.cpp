@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
 namespace tabulex {
 namespace {
 
@@ -33,6 +37,23 @@ TEST(SetSettingField, RefusesUnknownFieldsAndBadValues) {
     EXPECT_TRUE(SetSettingField(s, name, value));
   }
   EXPECT_EQ(s.fractionDisplay, 0);
+}
+
+// The shell completion offers these names after --set: each must be one --set takes.
+TEST(SettingFieldNames, ListsEveryNameOnceAndOnlyNamesThatCanBeSet) {
+  const std::vector<std::string> names = SettingFieldNames();
+  std::set<std::string> seen;
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    CalcSettings s;
+    EXPECT_FALSE(SetSettingField(s, name, "0"));
+    EXPECT_TRUE(seen.insert(name).second) << "listed twice";
+  }
+  for (const char* documented : {"fractionDisplay", "precisionDigits", "decimalRounding",
+                                 "thousandsSeparator", "angleUnit", "spaceSeparates"}) {
+    SCOPED_TRACE(documented);
+    EXPECT_TRUE(seen.contains(documented));
+  }
 }
 
 }  // namespace
