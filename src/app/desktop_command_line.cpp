@@ -20,7 +20,7 @@ constexpr std::array kVariables{
     DesktopVariable{"TABULEX_RUN_DIR",
                     "the run-files directory when --run-dir is not given;\n"
                     "without either: Tabulo运行文件 next to the program when\n"
-                    "that can be written, else\n"
+                    "that can be written (never under /usr), else\n"
                     "$XDG_CONFIG_HOME/tabulex/Tabulo运行文件"},
 };
 

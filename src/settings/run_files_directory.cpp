@@ -32,6 +32,16 @@ bool IsWritableDirectory(const std::filesystem::path& directory) {
          ::access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
+// A program installed by a package or `cmake --install` (under /usr, or in /bin or /sbin) keeps
+// its files in the user's configuration home, even where it could write next to itself (as
+// root): a system directory is no place for one user's settings.
+bool IsSystemProgramDirectory(const std::filesystem::path& directory) {
+  const std::filesystem::path normal = directory.lexically_normal();
+  auto part = normal.begin();
+  if (part == normal.end() || *part != "/" || ++part == normal.end()) return false;
+  return *part == "usr" || *part == "bin" || *part == "sbin";
+}
+
 }  // namespace
 
 std::filesystem::path ResolveRunFilesDirectory(const RunFilesInputs& inputs,
@@ -42,7 +52,10 @@ std::filesystem::path ResolveRunFilesDirectory(const RunFilesInputs& inputs,
   std::optional<std::filesystem::path> portable;
   if (inputs.executableDirectory && !inputs.executableDirectory->empty()) {
     portable = *inputs.executableDirectory / kRunFilesDirectoryName;
-    if (isWritable(*portable) || isWritable(*inputs.executableDirectory)) return *portable;
+    const bool installed = IsSystemProgramDirectory(*inputs.executableDirectory);
+    if (!installed && (isWritable(*portable) || isWritable(*inputs.executableDirectory))) {
+      return *portable;
+    }
   }
 
   std::optional<std::filesystem::path> configHome;

@@ -29,7 +29,8 @@ using WritableTest = std::function<bool(const std::filesystem::path&)>;
 
 // The override if any; else the directory next to the executable when it or the executable's
 // directory is writable (on a first run it does not exist yet, and the first shutdown creates
-// it there); else the XDG location ($HOME/.config when XDG_CONFIG_HOME is unset, empty or
+// it there) and the executable is not installed in a system directory (under /usr, /bin,
+// /sbin); else the XDG location ($HOME/.config when XDG_CONFIG_HOME is unset, empty or
 // relative). With no usable home either, the directory next to the executable, where writes
 // then simply fail.
 std::filesystem::path ResolveRunFilesDirectory(const RunFilesInputs& inputs,
