@@ -18,6 +18,7 @@
 #include "tools/date_report.h"
 #include "tools/duration_sum.h"
 #include "tools/lunar_date.h"
+#include "tools/qt/tool_hint.h"
 
 namespace tabulex {
 namespace {
@@ -37,12 +38,6 @@ QLineEdit* CreateResult(const char* name, QWidget* parent) {
   result->setObjectName(name);
   result->setReadOnly(true);
   return result;
-}
-
-QLabel* CreateHint(const char* utf8, QWidget* parent) {
-  auto* hint = new QLabel(Text(utf8), parent);
-  hint->setWordWrap(true);
-  return hint;
 }
 
 CivilDate Today() {
@@ -65,9 +60,9 @@ TimeCalculationTab::TimeCalculationTab(const CivilDate& today, QWidget* parent) 
   sections->addWidget(CreateLunarSection(today));
   sections->addWidget(CreateDurationSection());
   sections->addWidget(
-      CreateHint("   *输入即计算，结果实时显示，双击输入编辑框以清空！日期可写作 2024-02-10、"
-                 "2024/2/10 或 2024年2月10日。",
-                 content));
+      CreateToolHint("   *输入即计算，结果实时显示，双击输入编辑框以清空！日期可写作 2024-02-10、"
+                     "2024/2/10 或 2024年2月10日。",
+                     content));
   sections->addStretch();
   auto* scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
@@ -99,8 +94,8 @@ QWidget* TimeCalculationTab::CreateSpanSection(const QString& today) {
   grid->addWidget(new QLabel(Text("间隔结果："), group), 2, 0);
   grid->addWidget(m_spanResult, 2, 1);
   grid->addWidget(
-      CreateHint("   *结束日期减起始日期；工作日为周一至周五，含起始日，不含结束日。", group), 3, 0,
-      1, 2);
+      CreateToolHint("   *结束日期减起始日期；工作日为周一至周五，含起始日，不含结束日。", group),
+      3, 0, 1, 2);
   for (QLineEdit* input : {m_spanFrom, m_spanTo}) {
     input->installEventFilter(this);
     connect(input, &QLineEdit::textChanged, this, &TimeCalculationTab::ShowSpan);
@@ -120,8 +115,8 @@ QWidget* TimeCalculationTab::CreateShiftSection(const QString& today) {
   grid->addWidget(m_shiftDays, 1, 1);
   grid->addWidget(new QLabel(Text("推算结果："), group), 2, 0);
   grid->addWidget(m_shiftResult, 2, 1);
-  grid->addWidget(CreateHint("   *正数向后推算，负数向前推算，例如 30 或 -30。", group), 3, 0, 1,
-                  2);
+  grid->addWidget(CreateToolHint("   *正数向后推算，负数向前推算，例如 30 或 -30。", group), 3, 0,
+                  1, 2);
   for (QLineEdit* input : {m_shiftDate, m_shiftDays}) {
     input->installEventFilter(this);
     connect(input, &QLineEdit::textChanged, this, &TimeCalculationTab::ShowShift);
@@ -142,9 +137,9 @@ QWidget* TimeCalculationTab::CreateInfoSection(const QString& today) {
   grid->addWidget(new QLabel(Text("年内周次："), group), 2, 0);
   grid->addWidget(m_infoYear, 2, 1);
   grid->addWidget(
-      CreateHint("   *周次按 ISO 8601：每周从星期一开始，含当年第一个星期四的一周为第1周；"
-                 "逢节气之日在农历后标出节气。农历限1901年至2099年。",
-                 group),
+      CreateToolHint("   *周次按 ISO 8601：每周从星期一开始，含当年第一个星期四的一周为第1周；"
+                     "逢节气之日在农历后标出节气。农历限1901年至2099年。",
+                     group),
       3, 0, 1, 2);
   m_infoDate->installEventFilter(this);
   connect(m_infoDate, &QLineEdit::textChanged, this, &TimeCalculationTab::ShowInfo);
@@ -192,8 +187,8 @@ QWidget* TimeCalculationTab::CreateLunarSection(const CivilDate& today) {
   grid->addLayout(fields, 0, 1);
   grid->addWidget(new QLabel(Text("公历日期："), group), 1, 0);
   grid->addWidget(m_lunarResult, 1, 1);
-  grid->addWidget(CreateHint("   *年份为农历年开始的公历年，例如2024年即甲辰年。", group), 2, 0, 1,
-                  2);
+  grid->addWidget(CreateToolHint("   *年份为农历年开始的公历年，例如2024年即甲辰年。", group), 2, 0,
+                  1, 2);
 
   connect(m_lunarYear, &QSpinBox::valueChanged, this, &TimeCalculationTab::ShowLunar);
   connect(m_lunarMonth, &QComboBox::currentIndexChanged, this, &TimeCalculationTab::ShowLunar);
@@ -212,9 +207,9 @@ QWidget* TimeCalculationTab::CreateDurationSection() {
   grid->addWidget(m_durationInput, 0, 1);
   grid->addWidget(new QLabel(Text("合计："), group), 1, 0);
   grid->addWidget(m_durationResult, 1, 1);
-  grid->addWidget(CreateHint("   *每行一个时长，写作 h:mm:ss 或 h:mm，前面可加负号（-0:45 "
-                             "为减去45分钟），空行不计。",
-                             group),
+  grid->addWidget(CreateToolHint("   *每行一个时长，写作 h:mm:ss 或 h:mm，前面可加负号（-0:45 "
+                                 "为减去45分钟），空行不计。",
+                                 group),
                   2, 0, 1, 2);
   // Mouse clicks reach the text box's viewport.
   m_durationInput->viewport()->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "tools/qt/tool_window.h"
 #include "engine/qt/gbk_qstring.h"
 #include "tools/qt/time_calculation_tab.h"
+#include "tools/qt/tool_hint.h"
 #include "tools/qt/unit_conversion_tab.h"
 
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include "tools/base_conversion.h"
 #include "tools/qt/statistics_chart.h"
 #include "tools/qt/time_calculation_tab.h"
+#include "tools/qt/tool_hint.h"
 #include "tools/qt/unit_conversion_tab.h"
 #include "tools/statistics.h"
 #include "tools/statistics_chart.h"
@@ -31,12 +33,6 @@ QComboBox* CreateBaseList(int initialBase, QWidget* parent) {
   for (int base = 2; base <= 36; ++base) list->addItem(QString::number(base));
   list->setCurrentIndex(initialBase - 2);
   return list;
-}
-
-QLabel* CreateHint(const char* utf8, QWidget* parent) {
-  auto* hint = new QLabel(QString::fromUtf8(utf8), parent);
-  hint->setWordWrap(true);
-  return hint;
 }
 
 std::string ToGbk(const QString& text) {
@@ -97,8 +93,8 @@ QWidget* ToolWindow::CreateBaseTab() {
   grid->addWidget(new QLabel(QString::fromUtf8("转换结果："), tab), 2, 0);
   grid->addWidget(m_baseResult, 2, 1);
   grid->addWidget(
-      CreateHint("   *输入既转换，结果实时显示，双击输入编辑框以清空，2-36进制可选！", tab), 3, 0,
-      1, 2);
+      CreateToolHint("   *输入既转换，结果实时显示，双击输入编辑框以清空，2-36进制可选！", tab), 3,
+      0, 1, 2);
   grid->setRowStretch(4, 1);
 
   connect(m_baseInput, &QLineEdit::textChanged, this, &ToolWindow::ConvertInput);
@@ -130,10 +126,11 @@ QWidget* ToolWindow::CreateStatisticsTab() {
   grid->addWidget(m_statisticsInput, 1, 0, 2, 1);
   grid->addWidget(m_statisticsOutput, 1, 1, Qt::AlignTop);
   grid->addWidget(m_statisticsChart, 2, 1);
-  grid->addWidget(CreateHint("   *每个字符输入完成按回车再次输入字符，输入即统计，结果实时显示，"
-                             "双击输入编辑框以清空！",
-                             tab),
-                  3, 0, 1, 2);
+  grid->addWidget(
+      CreateToolHint("   *每个字符输入完成按回车再次输入字符，输入即统计，结果实时显示，"
+                     "双击输入编辑框以清空！",
+                     tab),
+      3, 0, 1, 2);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);

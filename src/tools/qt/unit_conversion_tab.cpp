@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "engine/qt/gbk_qstring.h"
+#include "tools/qt/tool_hint.h"
 #include "tools/unit_conversion.h"
 
 namespace tabulex {
@@ -51,10 +52,8 @@ UnitConversionTab::UnitConversionTab(QWidget* parent) : QWidget(parent) {
   grid->addLayout(units, 2, 1);
   grid->addWidget(new QLabel(QString::fromUtf8("转换结果："), this), 3, 0);
   grid->addWidget(m_result, 3, 1);
-  auto* hint =
-      new QLabel(QString::fromUtf8("   *输入即转换，结果实时显示，双击输入编辑框以清空！"), this);
-  hint->setWordWrap(true);
-  grid->addWidget(hint, 4, 0, 1, 2);
+  grid->addWidget(CreateToolHint("   *输入即转换，结果实时显示，双击输入编辑框以清空！", this), 4,
+                  0, 1, 2);
   grid->addWidget(new QLabel(QString::fromUtf8("各单位的值："), this), 5, 0, 1, 2);
   grid->addWidget(m_values, 6, 0, 1, 2);
   grid->setRowStretch(6, 1);
