@@ -7,22 +7,10 @@
 #include <cstdio>
 #include <sstream>
 
+#include "cli/calc_runs.h"
+
 namespace tabulex {
 namespace {
-
-struct CalcRun {
-  int exit{0};
-  std::string out;
-  std::string err;
-};
-
-CalcRun Calc(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  std::istringstream in;
-  const int exit = RunCalcCommand(arguments, in, out, err);
-  return {exit, out.str(), err.str()};
-}
 
 TEST(CalcCommand, PrintsTheResultOrTheStatusMessage) {
   const struct {
@@ -115,16 +103,7 @@ std::string Shell(const std::string& command) {
 
 // The real program: exit status and both streams.
 TEST(CalcBinary, KeepsTheCommandLineContract) {
-  const auto run = [](const std::string& arguments) {
-    const std::string command =
-        std::string(TABULEX_CALC_BINARY) + " " + arguments + " 2>&1; echo \"[$?]\"";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-    pclose(pipe);
-    return output;
-  };
+  const auto run = [](const std::string& arguments) { return RunCalcBinary(arguments); };
   EXPECT_EQ(run("-e '1∟3+2∟1∟4' --set fractionDisplay=2"), "2∟7∟12\n[0]\n");
   EXPECT_EQ(run("-e '(1+2'"), "  [表达式错误]_错误，公式缺少右括号！\n[1]\n");
   EXPECT_EQ(run("-e 1 --set bogus=1"),

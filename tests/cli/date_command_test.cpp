@@ -8,24 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/calc_command.h"
+#include "cli/calc_runs.h"
 
 namespace tabulex {
 namespace {
-
-struct CommandRun {
-  int exit{0};
-  std::string out;
-  std::string err;
-};
-
-CommandRun Calc(const std::vector<std::string>& arguments) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const int exit = RunCalcCommand(arguments, in, out, err);
-  return {exit, out.str(), err.str()};
-}
 
 TEST(DateCommand, PrintsTheDaysBetweenTwoDates) {
   const struct {
@@ -40,7 +26,7 @@ TEST(DateCommand, PrintsTheDaysBetweenTwoDates) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments[1] + " " + row.arguments[2]);
-    const CommandRun run = Calc(row.arguments);
+    const CalcRun run = Calc(row.arguments);
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.out, row.out);
     EXPECT_EQ(run.err, "");
@@ -59,7 +45,7 @@ TEST(DateCommand, DescribesOneDate) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments.back());
-    const CommandRun run = Calc(row.arguments);
+    const CalcRun run = Calc(row.arguments);
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.out, row.out);
     EXPECT_EQ(run.err, "");
@@ -79,7 +65,7 @@ TEST(DateCommand, ADateThatDoesNotExistExitsWithTwo) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments.back());
-    const CommandRun run = Calc(row.arguments);
+    const CalcRun run = Calc(row.arguments);
     EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, row.err);
@@ -97,7 +83,7 @@ TEST(DateCommand, UsageErrorsExitWithTwo) {
            {"--date", "2024-01-01", "--date", "2024-01-02"},
        }) {
     SCOPED_TRACE(arguments.back());
-    const CommandRun run = Calc(arguments);
+    const CalcRun run = Calc(arguments);
     EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("Try 'tabulex-calc --help'"), std::string::npos) << run.err;
@@ -105,23 +91,14 @@ TEST(DateCommand, UsageErrorsExitWithTwo) {
 }
 
 TEST(DateCommand, IsInTheHelp) {
-  const CommandRun help = Calc({"--help"});
+  const CalcRun help = Calc({"--help"});
   EXPECT_NE(help.out.find("tabulex-calc --days DATE1 DATE2"), std::string::npos);
   EXPECT_NE(help.out.find("tabulex-calc --date DATE"), std::string::npos);
 }
 
 // The real program: UTF-8 on standard output, the message and status 2 for a date that is none.
 TEST(DateBinary, PrintsUtf8AndExitsWithTwoForAnImpossibleDate) {
-  const auto run = [](const std::string& arguments) {
-    const std::string command =
-        std::string(TABULEX_CALC_BINARY) + " " + arguments + " 2>&1; echo \"[$?]\"";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-    pclose(pipe);
-    return output;
-  };
+  const auto run = [](const std::string& arguments) { return RunCalcBinary(arguments); };
   EXPECT_EQ(run("--days 2024-02-10 2024-03-01"), "20\n[0]\n");
   EXPECT_EQ(run("--date 2024-02-10"), "2024-02-10 星期六 甲辰年 (龙) 正月初一\n[0]\n");
   EXPECT_EQ(run("--date 2024年2月30日"), "tabulex-calc: 日期无效：2024年2月没有30日\n[2]\n");

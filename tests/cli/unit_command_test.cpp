@@ -9,26 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "cli/calc_command.h"
+#include "cli/calc_runs.h"
 #include "tools/unit_conversion.h"
 
 namespace tabulex {
 namespace {
 
-struct ConvertRun {
-  int exit{0};
-  std::string out;
-  std::string err;
-};
-
 // tabulex-calc with these arguments; a text waits on standard input and must stay unread.
-ConvertRun Calc(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
+CalcRun Calc(const std::vector<std::string>& arguments) {
   std::istringstream in("1+1\n");
-  const int exit = RunCalcCommand(arguments, in, out, err);
+  const CalcRun run = tabulex::Calc(arguments, in);
   EXPECT_EQ(in.tellg(), 0) << "standard input was read";
-  return {exit, out.str(), err.str()};
+  return run;
 }
 
 TEST(ConvertOption, PrintsTheValueInTheOtherUnit) {
@@ -59,7 +51,7 @@ TEST(ConvertOption, PrintsTheValueInTheOtherUnit) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments[1] + " " + row.arguments[row.arguments.size() - 2] + " " +
                  row.arguments.back());
-    const ConvertRun run = Calc(row.arguments);
+    const CalcRun run = Calc(row.arguments);
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.out, row.expected);
     EXPECT_EQ(run.err, "");
@@ -85,7 +77,7 @@ TEST(ConvertOption, WhatCannotBeConvertedIsToldInOneLine) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.expected);
-    const ConvertRun run = Calc(row.arguments);
+    const CalcRun run = Calc(row.arguments);
     EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, row.expected);
@@ -104,7 +96,7 @@ TEST(ConvertOption, MisuseIsAUsageError) {
            {"--convert", "1", "m", "km", "-i"},
        }) {
     SCOPED_TRACE(arguments.back());
-    const ConvertRun run = Calc(arguments);
+    const CalcRun run = Calc(arguments);
     EXPECT_EQ(run.exit, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("Try 'tabulex-calc --help'"), std::string::npos) << run.err;
@@ -115,7 +107,7 @@ TEST(ConvertOption, MisuseIsAUsageError) {
 // The names the shell completion offers after --convert VALUE: each one --convert resolves,
 // printed in UTF-8 however the table holds it, and once.
 TEST(ListUnitsOption, ListsEveryUnitNameOnceInUtf8) {
-  const ConvertRun run = Calc({"--list-units"});
+  const CalcRun run = Calc({"--list-units"});
   EXPECT_EQ(run.exit, 0);
   EXPECT_EQ(run.err, "");
   std::set<std::string> seen;
@@ -135,14 +127,7 @@ TEST(ListUnitsOption, ListsEveryUnitNameOnceInUtf8) {
 // "1+1=2" would show.
 TEST(ConvertBinary, ConvertsWithoutReadingStandardInput) {
   const auto run = [](const std::string& arguments) {
-    const std::string command =
-        "echo 1+1 | " + std::string(TABULEX_CALC_BINARY) + " " + arguments + " 2>&1; echo \"[$?]\"";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-    pclose(pipe);
-    return output;
+    return RunCalcBinary(arguments, "echo 1+1 | ");
   };
   EXPECT_EQ(run("--convert 1 斤 kg"), "0.5\n[0]\n");
   EXPECT_EQ(run("--convert 1 亩 平方米"), "666.6666666667\n[0]\n");
