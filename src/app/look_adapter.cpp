@@ -11,11 +11,11 @@ void LookAdapter::ApplySkin(std::int32_t skinNumber) {
   m_skins.ApplySkin(skinNumber);
 }
 
-void LookAdapter::ApplySkinTransparency(std::int32_t skinSlider) {
+void LookAdapter::ApplyTransparency(std::int32_t skinSlider) {
   m_skins.ApplyTransparency(skinSlider);
 }
 
-void LookAdapter::ApplySkinEffects(bool effects) {
+void LookAdapter::ApplyEffects(bool effects) {
   m_skins.ApplyEffects(effects);
 }
 

@@ -17,8 +17,8 @@ class LookAdapter final : public LookPort {
   std::int32_t FontColor() const { return m_fontColor; }
 
   void ApplySkin(std::int32_t skinNumber) override;
-  void ApplySkinTransparency(std::int32_t skinSlider) override;
-  void ApplySkinEffects(bool effects) override;
+  void ApplyTransparency(std::int32_t skinSlider) override;
+  void ApplyEffects(bool effects) override;
   void SetEditorBackgroundColor(std::int32_t color) override;
   void ApplyEditorFont(const EditorProperties& font) override;
   EditorProperties EditorFont() const override;

@@ -1,19 +1,16 @@
-// LookPort: how the main window looks: its skin, the editor's colours, font and wrapping.
+// LookPort: how the main window looks: its skin (the calls of SkinPort), the editor's colours,
+// font and wrapping.
 #pragma once
 
 #include <cstdint>
 
 #include "settings/settings_records.h"
+#include "window/skin_port.h"
 
 namespace tabulex {
 
-class LookPort {
+class LookPort : public SkinPort {
  public:
-  virtual ~LookPort() = default;
-
-  virtual void ApplySkin(std::int32_t skinNumber) = 0;
-  virtual void ApplySkinTransparency(std::int32_t skinSlider) = 0;
-  virtual void ApplySkinEffects(bool effects) = 0;
   // The editor's background, 0x00BBGGRR.
   virtual void SetEditorBackgroundColor(std::int32_t color) = 0;
   // Bold, italic, strike-out, underline, font name, text colour, font size.

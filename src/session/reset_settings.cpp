@@ -35,8 +35,8 @@ void ResetSettings(CalcSettings& settings, const RunFilesPaths& paths,
   settings.keepContent = false;
   window.document.SetUndoLimit(settings.undoLimit);
 
-  window.look.ApplySkinEffects(false);
-  window.look.ApplySkinTransparency(0);
+  window.look.ApplyEffects(false);
+  window.look.ApplyTransparency(0);
   window.look.ApplySkin(kResetSkin);
   settings.skinSlider = 100;
   settings.skinEffects = false;

@@ -46,8 +46,8 @@ StartupOutcome RunStartupSequence(const SettingsStore& store, const MainWindowPo
   window.look.SetEditorBackgroundColor(settings.backgroundColor);
   LoadSkinSliderAndEffects(store, settings);
   window.look.ApplySkin(settings.skinNumber);
-  window.look.ApplySkinTransparency(settings.skinSlider);
-  window.look.ApplySkinEffects(settings.skinEffects);
+  window.look.ApplyTransparency(settings.skinSlider);
+  window.look.ApplyEffects(settings.skinEffects);
   window.desktop.AddTrayIcon();
 
   // The editor's font, every other setting, word wrap.

@@ -77,10 +77,10 @@ class RecordingWindow final : public NullMainWindow {
   void SetEditorBackgroundColor(std::int32_t color) override {
     Add("SetEditorBackgroundColor " + std::to_string(color));
   }
-  void ApplySkinTransparency(std::int32_t skinSlider) override {
+  void ApplyTransparency(std::int32_t skinSlider) override {
     Add("ApplySkinTransparency " + std::to_string(skinSlider));
   }
-  void ApplySkinEffects(bool effects) override { Add("ApplySkinEffects " + Text(effects)); }
+  void ApplyEffects(bool effects) override { Add("ApplySkinEffects " + Text(effects)); }
   void AddTrayIcon() override { Add("AddTrayIcon"); }
   void ApplyEditorFont(const EditorProperties& f) override {
     Add("ApplyEditorFont " + Text(f.fontBold) + "," + Text(f.fontItalic) + "," +

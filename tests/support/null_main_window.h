@@ -36,8 +36,8 @@ class NullMainWindow : public WindowFramePort,
   void SetEdgeGraceTicks(std::int32_t) override {}
   // LookPort
   void ApplySkin(std::int32_t) override {}
-  void ApplySkinTransparency(std::int32_t) override {}
-  void ApplySkinEffects(bool) override {}
+  void ApplyTransparency(std::int32_t) override {}
+  void ApplyEffects(bool) override {}
   void SetEditorBackgroundColor(std::int32_t) override {}
   void ApplyEditorFont(const EditorProperties&) override {}
   EditorProperties EditorFont() const override { return {}; }

@@ -37,8 +37,8 @@ class RecordingEffects final : public NullMainWindow {
     m_log.push_back("ApplyBounds " + std::to_string(b.left) + "," + std::to_string(b.top) + "," +
                     std::to_string(b.width) + "," + std::to_string(b.height));
   }
-  void ApplySkinEffects(bool on) override { Log("ApplySkinEffects", on); }
-  void ApplySkinTransparency(std::int32_t slider) override { Log("ApplySkinTransparency", slider); }
+  void ApplyEffects(bool on) override { Log("ApplySkinEffects", on); }
+  void ApplyTransparency(std::int32_t slider) override { Log("ApplySkinTransparency", slider); }
   void ApplySkin(std::int32_t skin) override { Log("ApplySkin", skin); }
   void SetEditorBackgroundColor(std::int32_t color) override {
     Log("SetEditorBackgroundColor", color);
